@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program and its tests need, only when something is missing.
+# Shared by run.sh and test.sh so the list lives in one place.
+set -euo pipefail
+
+PACKAGES=(
+    build-essential cmake pkg-config
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev libxkbcommon-dev libgl-dev
+    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-ipafont-gothic
+    xvfb xdotool imagemagick x11-utils pulseaudio pulseaudio-utils
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
