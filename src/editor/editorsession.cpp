@@ -136,4 +136,6 @@ void EditorSession::DebugViewStep() { }
 
 void EditorSession::changed() { }
 
+void EditorSession::ShowVolumeReminder() { }
+
 } // namespace zuvo

@@ -95,6 +95,8 @@ public:
     // --- the grammar check and sending
     void ResetGrammarCheck();
     void RunGrammarCheck(); // 文法, 文法チェック and 送信
+    // 音: the reminder in the message area before the volume control opens; ShowHint after.
+    void ShowVolumeReminder();
 
     // --- debug aids
     void CopyBoxToClip();
