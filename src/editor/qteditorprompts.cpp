@@ -1,0 +1,112 @@
+#include "editor/qteditorprompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+namespace zuvo {
+
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Warning:
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Filters come as "description|pattern|description|pattern"; Qt wants "description (pattern)"
+// entries joined by ";;".
+QString qtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    if (parts.size() < 2)
+        return filter;
+    QStringList entries;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        entries << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+    return entries.join(QStringLiteral(";;"));
+}
+
+// The extension of the first pattern of a filter ("*.qvk" gives "qvk"), empty when none.
+QString defaultSuffix(const QString &filter)
+{
+    static const QRegularExpression pattern(QStringLiteral(R"(\*\.([A-Za-z0-9]+))"));
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    const QString patterns = parts.size() >= 2 ? parts[1] : filter;
+    const QRegularExpressionMatch m = pattern.match(patterns);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+} // namespace
+
+QString QtEditorPrompts::boxText(const QString &text)
+{
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+bool QtEditorPrompts::askYesNo(const QString &title, const QString &text, MessageIcon icon)
+{
+    QMessageBox box(boxIcon(icon), title, boxText(text), QMessageBox::Yes | QMessageBox::No,
+                    m_owner);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtEditorPrompts::showMessage(const QString &title, const QString &text, MessageIcon icon)
+{
+    QMessageBox box(boxIcon(icon), title, boxText(text), QMessageBox::Ok, m_owner);
+    box.exec();
+}
+
+void QtEditorPrompts::beep()
+{
+    QApplication::beep();
+}
+
+QString QtEditorPrompts::chooseOpenFile(const QString &title, const QString &startDir,
+                                        const QString &filter)
+{
+    QFileDialog dialog(m_owner, title, startDir, qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtEditorPrompts::chooseSaveFile(const QString &title, const QString &startDir,
+                                        const QString &filter)
+{
+    QFileDialog dialog(m_owner, title, startDir, qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The editor asks its own overwrite question with its own wording.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setDefaultSuffix(defaultSuffix(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+TransmissionOutcome QtEditorPrompts::transmit(const QString &)
+{
+    return {3, QStringLiteral(u"送信ウィンドウを開けません")};
+}
+
+} // namespace zuvo
