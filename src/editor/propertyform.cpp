@@ -305,6 +305,9 @@ QString PropertyForm::numberValue()
 
 QString PropertyForm::ApplyIconParameters(int code, const QString &params)
 {
+    // Without its "=" the string has no place for values; it stays as it is.
+    if (!params.contains(u'='))
+        return params;
     QStringList values;
     const int option = m_view.checkedOption;
     switch (code) {
