@@ -1,0 +1,35 @@
+// Zuvomatic: programs a small two-motor robot with picture icons laid out as a flowchart.
+
+#include "app/appcontroller.h"
+#include "app/commandline.h"
+#include "app/editorfactory.h"
+#include "app/instancelock.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMessageBox>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zuvomatic"));
+    QApplication::setApplicationVersion(QStringLiteral(ZUVOMATIC_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/zuvomatic.svg")));
+    // The windows take turns: between one hiding and the next showing none is on screen, and
+    // that must not end the program. It ends only when the user asks.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    zuvo::InstanceLock lock;
+    if (!lock.TryAcquire()) {
+        QMessageBox refusal(QMessageBox::NoIcon, QStringLiteral("Zuvomatic"),
+                            QStringLiteral("既に起動されています"), QMessageBox::Ok);
+        refusal.exec();
+        return 1;
+    }
+
+    zuvo::AppController controller(zuvo::MakeEditorWindow,
+                                   zuvo::CommandLineWords(QApplication::arguments()));
+    QObject::connect(&controller, &zuvo::AppController::ended, &app, &QApplication::quit);
+    controller.Start();
+    return app.exec();
+}
