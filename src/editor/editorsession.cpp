@@ -1,141 +1,56 @@
 #include "editor/editorsession.h"
 
-// Operations are filled in as the editor is built; each keeps its name from the header.
+#include "model/iconcatalogue.h"
+
+// The editor's start-up and the command line. The operations live in the session_*.cpp files,
+// one concern each.
 
 namespace zuvo {
 
 EditorSession::EditorSession(EditorPrompts &prompts, QObject *parent)
     : QObject(parent)
     , m_prompts(prompts)
-    , m_program(WorkingProgram::newProgram())
 {
+    ChangeScope scope(*this);
+    LoadIconCatalogue();
+    m_view.trayVisible.fill(true);
+    m_view.tabCaptions = {QStringLiteral(u"プログラム１"), QStringLiteral(u"プログラム2"),
+                          QStringLiteral(u"プログラム3"), QStringLiteral(u"プログラム4")};
+    InitEditorControls();
+    hideIconParameters();
+    ResizeEditor(m_view.scroll.windowWidth, m_view.scroll.windowHeight);
+
+    m_state.BlinkPhase = 0;
+    NewProgram();
+    for (ProgramText &text : m_state.SlotText)
+        text = ProgramTemplate();
+    ResetPointerState();
+    m_state.HexDisp = 0;
+    m_state.ChecksumTestFlag = 0;
+    m_state.CurrentSlot = 0;
+    m_state.GhostMode = 0;
+    m_state.CurrentCell = -1;
+    m_state.SlotModified.fill(0);
+    setUndoSpent(1);
+    ResetGrammarCheck();
 }
 
-void EditorSession::ApplyCommandLine(const QStringList &) { }
-
-void EditorSession::ApplyStartRequest(int) { }
-
-void EditorSession::TrayPress(int, bool) { }
-
-void EditorSession::IconPress(int, bool) { }
-
-void EditorSession::IconRelease(int) { }
-
-void EditorSession::IconDoubleClick(int) { }
-
-void EditorSession::SurfaceRelease(int, int, bool) { }
-
-void EditorSession::SurfaceMove(QPoint, bool, bool, bool) { }
-
-void EditorSession::SurfaceDoubleClick() { }
-
-void EditorSession::GridKey(int) { }
-
-void EditorSession::CancelTrayPick() { }
-
-void EditorSession::ShowAllTrayPictures() { }
-
-void EditorSession::BeginIconMove() { }
-
-void EditorSession::DropMovedIcon(int, int) { }
-
-void EditorSession::MarkBoxCorner(int, int) { }
-
-void EditorSession::DeleteSelection() { }
-
-void EditorSession::MoveSelection() { }
-
-void EditorSession::CopySelection() { }
-
-void EditorSession::ClearSelection() { }
-
-void EditorSession::Undo() { }
-
-void EditorSession::CompactIconSlots() { }
-
-void EditorSession::BlinkTick() { }
-
-void EditorSession::ResetMessage() { }
-
-void EditorSession::ShowHint() { }
-
-void EditorSession::ShowWarning(const QString &) { }
-
-void EditorSession::ResizeEditor(int, int) { }
-
-void EditorSession::SetScroll(int, int) { }
-
-void EditorSession::JumpLeft() { }
-
-void EditorSession::JumpRight() { }
-
-void EditorSession::JumpTop() { }
-
-void EditorSession::JumpBottom() { }
-
-void EditorSession::JumpTopLeft() { }
-
-void EditorSession::JumpBottomRight() { }
-
-void EditorSession::PageLeft() { }
-
-void EditorSession::PageRight() { }
-
-void EditorSession::PageUp() { }
-
-void EditorSession::PageDown() { }
-
-void EditorSession::NavigatorDrag(bool, int, int) { }
-
-void EditorSession::ShowCellUnderMouse(QPoint) { }
-
-void EditorSession::FormCheckOption(int) { }
-
-void EditorSession::FormSetNumberText(const QString &) { }
-
-void EditorSession::FormSelectListItem(int, int) { }
-
-void EditorSession::ApplyButtonClicked() { }
-
-void EditorSession::SwitchSlot(int) { }
-
-void EditorSession::CopySlotTo(int) { }
-
-void EditorSession::NewProgramCommand() { }
-
-void EditorSession::LoadSampleSet(int) { }
-
-void EditorSession::SetMemoText(const QString &) { }
-
-void EditorSession::OpenRobotFile() { }
-
-void EditorSession::InsertRobotFile() { }
-
-void EditorSession::SaveRobotFile() { }
-
-void EditorSession::SaveRobotFileAs() { }
-
-bool EditorSession::ConfirmEditorClose()
+void EditorSession::ApplyCommandLine(const QStringList &words)
 {
-    return true;
+    ChangeScope scope(*this);
+    for (int i = 0; i < 2 && i < words.size(); ++i) {
+        if (words.at(i) == QLatin1String("Ghost"))
+            m_state.GhostMode = 1;
+        if (words.at(i) == QLatin1String("HexDisp"))
+            m_state.HexDisp = 1;
+    }
 }
 
-void EditorSession::ResetGrammarCheck() { }
-
-void EditorSession::RunGrammarCheck() { }
-
-void EditorSession::CopyBoxToClip() { }
-
-void EditorSession::CutBoxToClip() { }
-
-void EditorSession::PasteClip() { }
-
-void EditorSession::RemoveCurrentIcon() { }
-
-void EditorSession::DebugViewStep() { }
-
-void EditorSession::changed() { }
-
-void EditorSession::ShowVolumeReminder() { }
+void EditorSession::ApplyStartRequest(int editorStartMode)
+{
+    ChangeScope scope(*this);
+    if (editorStartMode > 10)
+        LoadSampleSet(editorStartMode - 10);
+}
 
 } // namespace zuvo

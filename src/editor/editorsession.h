@@ -3,6 +3,8 @@
 // slots, the property form, the check and the debug aids. Qt Core only: widgets render
 // state() / view() and forward events to the operations; each operation emits changed() once.
 
+#include "check/flowtable.h"
+#include "check/stageresult.h"
 #include "editor/editorprompts.h"
 #include "editor/editorstate.h"
 
@@ -29,6 +31,8 @@ public:
     // --- the tray and the grid (mouse positions are lattice coordinates)
     void TrayPress(int code, bool leftButton);
     void IconPress(int slot, bool leftButton);
+    // Forward every release of an icon picture, including the one that completes a
+    // double-click: the session knows that one belongs to the double-click and is no drop.
     void IconRelease(int slot);
     void IconDoubleClick(int slot);
     void SurfaceRelease(int x, int y, bool leftButton);
@@ -109,11 +113,104 @@ signals:
     void changed();
 
 private:
+    // Every operation opens one: changed() is emitted once, when the outermost operation
+    // returns, however operations call each other.
+    class ChangeScope
+    {
+    public:
+        explicit ChangeScope(EditorSession &session)
+            : m_session(session)
+        {
+            ++m_session.m_changeDepth;
+        }
+        ~ChangeScope()
+        {
+            if (--m_session.m_changeDepth == 0)
+                emit m_session.changed();
+        }
+        ChangeScope(const ChangeScope &) = delete;
+        ChangeScope &operator=(const ChangeScope &) = delete;
+
+    private:
+        EditorSession &m_session;
+    };
+
+    // --- helpers shared by the session's files, named as the system names them
+    // Rendering (session_render.cpp)
+    void RedrawCell(int x, int y, quint32 colour);
+    void ShowIconAt(int x, int y);
+    void ShowSlotValues(int slot);
+    void ShowAllSlotValues();
+    void ShowIconHelp(int code);
+    void hideIconPicture(int slot); // the picture and its three value labels
+    void redrawWholeGrid(); // every cell white, pictures and labels from the program
+    void beepTwice();
+
+    // Pointer and selection (session_grid.cpp, session_selection.cpp)
+    void ResetPointerState();
+    bool CheckSlotLimit(const QString &title);
+    void fillSelection(int code);
+    void selectIconByPicture(int x, int y);
+    void selectCellOnGrid(int x, int y);
+    void placeIconFromTray(int x, int y, int code);
+    void ClearBoxAnchor();
+    void DropBoxAnchor();
+    void clearMarks(); // ClearSelection without resetting the check and the message first
+    // The destination-and-anchor rule of move and copy; false when refused.
+    bool findMoveOffset(bool forCopy, int &dc, int &dr);
+    bool copyOneCell(int sx, int sy, int tx, int ty); // false ends the copy
+    void moveOneCell(int sx, int sy, int tx, int ty);
+    void markProgramEdited(); // the slot is modified and must pass the check again
+    int trayPickCode() const; // the IconCode of an active pick, -1 none
+
+    // Undo (session_undo.cpp)
+    void SaveUndoSnapshot();
+    void RestoreUndoSnapshot();
+    void setUndoSpent(int spent);
+
+    // Scrolling (session_scroll.cpp)
+    void SyncView();
+    void setScrollValues(int h, int v);
+    void UpdateDebugBoxes(QPoint pixel);
+
+    // Slots (session_slots.cpp)
+    void StoreSlotText();
+    void LoadSlotText();
+    void installProgram(const WorkingProgram &staged); // LoadSlotText's installation
+    void NewProgram();
+    void setMemo(const QString &text);
+
+    // Files (session_files.cpp)
+    bool chooseFile(bool save, const QString &title, const QString &filter);
+    bool writeCurrentSlot(const QString &path, const QString &title);
+    void insertStagedProgram(const WorkingProgram &file);
+
+    // The property form (session_form.cpp): its one-time set-up, ShowIconParameters and
+    // HideIconParameters.
+    void InitEditorControls();
+    void showIconParameters(int x, int y);
+    void hideIconParameters();
+    // The memo words (session_debug.cpp): true when the text was a word and has been acted on.
+    bool applyMemoWord(const QString &text);
+    // --- the debug aids' own helpers (session_debug.cpp)
+    void copyBoxToClip(bool cut); // CopyBoxToClip, and CutBoxToClip when cut
+    void removeIconAt(int x, int y); // picture hidden, slot freed, cell emptied
+    void ShowDebugPanel();
+    void HideDebugPanel();
+
+    // The check driver (session_check.cpp)
+    void applyStageResult(const StageResult &result, int stage);
+    void sendProgram();
+    void endOfGeneration();
+
     EditorPrompts &m_prompts;
     WorkingProgram m_program;
     EditorState m_state;
     EditorView m_view;
     UndoSnapshot m_undo;
+    FlowTable m_flow; // built by the branch check, completed by the code generator
+    int m_changeDepth = 0;
+    bool m_releaseEndsDoubleClick = false;
 };
 
 } // namespace zuvo

@@ -71,6 +71,7 @@ struct IconPictureView
     bool visible = false;
 };
 
+// A value label belongs to its icon picture: it shows only while the picture is visible.
 struct ValueLabelView
 {
     QString text;
@@ -147,9 +148,11 @@ struct EditorView
     bool txDataVisible = false;
     QString memo; // Text1
     ScrollView scroll;
+    QString columnBoxText; // 横座標: icon column under the pointer, from 1
+    QString rowBoxText; // 縦座標: icon row under the pointer, from 1
     PropertyFormView form;
     bool debugPanelVisible = false;
-    std::array<QString, 11> debugTexts {};
+    std::array<QString, 11> debugTexts {}; // Text(0..10)
     QStringList debugList;
     bool debugListVisible = false;
     bool sendingSignal = false; // the transmission window is up
