@@ -10,6 +10,15 @@ namespace zuvo {
 
 inline const QString RobotFileHeader = QStringLiteral("Quorvel50 J");
 
+// The reasons of a broken file, as the message box names them.
+inline const QString LinesBrokenReason = QStringLiteral(u"接続線座標が異常です");
+inline const QString IconCellBrokenReason = QStringLiteral(u"アイコン座標が異常です");
+inline const QString IconCodeBrokenReason = QStringLiteral(u"アイコン番号が異常です");
+inline const QString DataBrokenReason = QStringLiteral(u"データ区分が異常");
+
+// No robot file comes near this; a bigger one is refused as broken rather than read into memory.
+constexpr qint64 RobotFileSizeLimit = 16 * 1024 * 1024;
+
 struct RobotFileReadResult
 {
     enum class Status {
@@ -25,7 +34,14 @@ struct RobotFileReadResult
 };
 
 // Reads and validates a whole file before anything else happens: either a complete program or
-// a refusal with its reason.
+// a refusal with its reason. Beyond the reasons the file format itself gives, a file is refused
+//   - with "アイコン座標が異常です" when an icon stands on a corner cell or on a cell that already
+//     holds an icon (each would break the lattice's invariants);
+//   - with "データ区分が異常" when it ends early, holds a number outside the 16-bit range, a
+//     scroll position outside 0..HScrollLimit / 0..VScrollLimit, more than 100 icon lines, or
+//     no header at all (an empty file).
+// An empty memo (the memo list starting with "END") gives an empty memo. Bytes that are not
+// code page 932 are read as U+001A, so a damaged memo still opens.
 RobotFileReadResult ParseRobotFile(const QByteArray &bytes);
 RobotFileReadResult ReadRobotFile(const QString &path);
 
@@ -36,7 +52,8 @@ struct RobotFileEncoding
     QString replacedCharacters;
 };
 
-// The file's bytes for a working program (code page 932, CR LF).
+// The file's bytes for a working program (code page 932, CR LF). Line breaks inside the memo
+// are written as CR LF whatever their form in memory.
 RobotFileEncoding EncodeRobotFile(const WorkingProgram &program);
 
 struct RobotFileWriteResult
@@ -46,7 +63,7 @@ struct RobotFileWriteResult
     QString replacedCharacters;
 };
 
-// Replaces the file completely or leaves it untouched.
+// Replaces the file completely or leaves it untouched. A read-only file is not replaced.
 RobotFileWriteResult WriteRobotFile(const WorkingProgram &program, const QString &path);
 
 // The message box text of a refused file, CR between the lines (as the editor shows it).

@@ -1,0 +1,415 @@
+#include "model/robotfile.h"
+
+#include "model/iconcatalogue.h"
+#include "model/numbers.h"
+#include "model/parameterstring.h"
+#include "model/programtext.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <algorithm>
+#include <optional>
+
+namespace zuvo {
+
+namespace {
+
+const char *const CodePage = "CP932";
+const QString LineBreak = QStringLiteral("\r\n");
+const QString Replacement = QStringLiteral(u"？");
+constexpr int LinesPerFileLine = 20;
+
+bool isLineEnd(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+// Splits the file's text into fields: a field ends at a comma or a line end, leading blanks are
+// skipped, and a field opened by a double quote runs to the next double quote.
+class FieldReader
+{
+public:
+    explicit FieldReader(const QString &text)
+        : m_text(text)
+    {
+    }
+
+    // The next field; nothing once the text is used up.
+    std::optional<QString> next()
+    {
+        const qsizetype n = m_text.size();
+        if (m_pos >= n)
+            return std::nullopt;
+        while (m_pos < n && m_text[m_pos] == u' ')
+            ++m_pos;
+        QString field;
+        if (m_pos < n && m_text[m_pos] == u'"') {
+            const qsizetype close = m_text.indexOf(u'"', m_pos + 1);
+            if (close < 0) {
+                field = m_text.mid(m_pos + 1);
+                m_pos = n;
+                return field;
+            }
+            field = m_text.mid(m_pos + 1, close - m_pos - 1);
+            m_pos = close + 1;
+            while (m_pos < n && m_text[m_pos] != u',' && !isLineEnd(m_text[m_pos]))
+                ++m_pos; // text after the closing quote belongs to no field
+        } else {
+            const qsizetype start = m_pos;
+            while (m_pos < n && m_text[m_pos] != u',' && !isLineEnd(m_text[m_pos]))
+                ++m_pos;
+            field = m_text.mid(start, m_pos - start);
+        }
+        skipDelimiter();
+        return field;
+    }
+
+private:
+    void skipDelimiter()
+    {
+        const qsizetype n = m_text.size();
+        if (m_pos >= n)
+            return;
+        if (m_text[m_pos] == u',') {
+            ++m_pos;
+        } else if (m_text[m_pos] == u'\r') {
+            ++m_pos;
+            if (m_pos < n && m_text[m_pos] == u'\n')
+                ++m_pos;
+        } else if (m_text[m_pos] == u'\n') {
+            ++m_pos;
+        }
+    }
+
+    QString m_text;
+    qsizetype m_pos = 0;
+};
+
+std::optional<int> number16(const QString &field)
+{
+    const long long v = ReadTokenNumber(field);
+    if (v < -32768 || v > 32767)
+        return std::nullopt;
+    return int(v);
+}
+
+CellKind kindOfIndex(int cellIndex)
+{
+    return cellKind(CellX(cellIndex), CellY(cellIndex));
+}
+
+RobotFileReadResult broken(const QString &reason)
+{
+    RobotFileReadResult result;
+    result.status = RobotFileReadResult::Status::Broken;
+    result.reason = reason;
+    return result;
+}
+
+// Steps through the lists after the header into a staging program; returns the reason of the
+// first fault, or an empty string.
+QString readLists(FieldReader &reader, WorkingProgram &staging)
+{
+    while (true) {
+        const std::optional<QString> field = reader.next();
+        if (!field)
+            return DataBrokenReason;
+        if (*field == ListEnd)
+            break;
+        if (field->isEmpty())
+            continue;
+        const std::optional<int> v = number16(*field);
+        if (!v)
+            return DataBrokenReason;
+        if (*v < 0 || *v > LastCellIndex || !isConnector(kindOfIndex(*v)))
+            return LinesBrokenReason;
+        staging.CellContent.atIndex(*v) = LineCell;
+    }
+
+    int pairs = 0;
+    while (true) {
+        const std::optional<QString> cellField = reader.next();
+        if (!cellField)
+            return DataBrokenReason;
+        if (*cellField == ListEnd)
+            break;
+        if (pairs == IconSlotLimit)
+            return DataBrokenReason;
+        const std::optional<int> v = number16(*cellField);
+        if (!v)
+            return DataBrokenReason;
+        if (*v < 0 || *v > LastCellIndex || kindOfIndex(*v) != CellKind::Icon
+            || staging.CellContent.atIndex(*v) != EmptyCell)
+            return IconCellBrokenReason;
+        const std::optional<QString> params = reader.next();
+        if (!params)
+            return DataBrokenReason;
+        const int code = ParamsIconCode(*params);
+        if (!isValidIconCode(code))
+            return IconCodeBrokenReason;
+        staging.CellContent.atIndex(*v) = qint16(code * 1000 + pairs);
+        staging.SlotCell[pairs] = qint16(*v);
+        staging.SlotParams[pairs] = *params;
+        ++pairs;
+    }
+    staging.SlotCount = pairs;
+
+    std::optional<QString> field = reader.next();
+    if (!field)
+        return DataBrokenReason;
+    if (*field != ListEnd) {
+        QString memo = *field;
+        while (true) {
+            field = reader.next();
+            if (!field)
+                return DataBrokenReason;
+            if (*field == ListEnd)
+                break;
+            memo += LineBreak + *field;
+        }
+        staging.Memo = memo;
+    }
+
+    const std::optional<QString> hField = reader.next();
+    const std::optional<QString> vField = reader.next();
+    if (!hField || !vField)
+        return DataBrokenReason;
+    const std::optional<int> h = number16(*hField);
+    const std::optional<int> v = number16(*vField);
+    if (!h || !v || *h < 0 || *h > HScrollLimit || *v < 0 || *v > VScrollLimit)
+        return DataBrokenReason;
+    staging.HScroll = *h;
+    staging.VScroll = *v;
+    return QString();
+}
+
+QString withCrLfBreaks(QString text)
+{
+    text.replace(LineBreak, QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    text.replace(QStringLiteral("\n"), LineBreak);
+    return text;
+}
+
+// Code page 932 keeps every byte below 0x80 as the ASCII character, but the ICU table behind
+// QStringEncoder("CP932") swaps the control codes 0x1A, 0x1C and 0x7F; ASCII is therefore
+// converted here and only the rest goes through the table.
+bool isAscii(QChar c)
+{
+    return c.unicode() < 0x80;
+}
+
+// Encodes characters none of which is ASCII; each one the code page lacks is written as "？"
+// and listed.
+QByteArray encodeNonAscii(QStringView text, QString &replaced)
+{
+    QStringEncoder encoder(CodePage);
+    QByteArray bytes = encoder.encode(text);
+    if (!encoder.hasError())
+        return bytes;
+
+    bytes.clear();
+    static const QByteArray replacementBytes = QStringEncoder(CodePage).encode(Replacement);
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length
+            = (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ? 2
+            : 1;
+        const QStringView character = text.mid(i, length);
+        // A fresh encoder per character, so that one failure does not mark the next.
+        QStringEncoder single(CodePage);
+        const QByteArray encoded = single.encode(character);
+        if (single.hasError()) {
+            replaced += character;
+            bytes += replacementBytes;
+        } else {
+            bytes += encoded;
+        }
+        i += length;
+    }
+    return bytes;
+}
+
+QByteArray encodeCp932(const QString &text, QString &replaced)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);
+    for (qsizetype i = 0; i < text.size();) {
+        qsizetype end = i;
+        const bool ascii = isAscii(text[i]);
+        while (end < text.size() && isAscii(text[end]) == ascii)
+            ++end;
+        const QStringView run = QStringView(text).mid(i, end - i);
+        bytes += ascii ? run.toLatin1() : encodeNonAscii(run, replaced);
+        i = end;
+    }
+    return bytes;
+}
+
+bool isSwappedControlByte(char b)
+{
+    return b == 0x1a || b == 0x1c || b == 0x7f;
+}
+
+// Bytes that are not code page 932 come out as U+001A. The swapped control codes are never part
+// of a two-byte character, so the text is decoded in pieces between them.
+QString decodeCp932(const QByteArray &bytes)
+{
+    QString text;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= bytes.size(); ++i) {
+        if (i < bytes.size() && !isSwappedControlByte(bytes[i]))
+            continue;
+        if (i > start) {
+            QStringDecoder decoder(CodePage, QStringConverter::Flag::Stateless);
+            text += decoder.decode(QByteArrayView(bytes).sliced(start, i - start));
+        }
+        if (i < bytes.size())
+            text += QChar(char16_t(bytes[i]));
+        start = i + 1;
+    }
+    return text;
+}
+
+} // namespace
+
+RobotFileReadResult ParseRobotFile(const QByteArray &bytes)
+{
+    if (!QStringDecoder(CodePage).isValid()) {
+        RobotFileReadResult result;
+        result.status = RobotFileReadResult::Status::CannotOpen;
+        result.systemError = QStringLiteral("code page 932 is not available");
+        return result;
+    }
+    FieldReader reader(decodeCp932(bytes));
+
+    const std::optional<QString> header = reader.next();
+    if (!header)
+        return broken(DataBrokenReason);
+    if (*header != RobotFileHeader) {
+        RobotFileReadResult result;
+        result.status = RobotFileReadResult::Status::ForeignHeader;
+        return result;
+    }
+
+    RobotFileReadResult result;
+    const QString reason = readLists(reader, result.program);
+    if (!reason.isEmpty())
+        return broken(reason);
+    return result;
+}
+
+RobotFileReadResult ReadRobotFile(const QString &path)
+{
+    RobotFileReadResult result;
+    result.status = RobotFileReadResult::Status::CannotOpen;
+    if (QFileInfo(path).isDir()) {
+        result.systemError = QStringLiteral(u"フォルダです");
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.systemError = file.errorString();
+        return result;
+    }
+    const QByteArray bytes = file.read(RobotFileSizeLimit + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.systemError = file.errorString();
+        return result;
+    }
+    if (bytes.size() > RobotFileSizeLimit)
+        return broken(DataBrokenReason);
+    return ParseRobotFile(bytes);
+}
+
+RobotFileEncoding EncodeRobotFile(const WorkingProgram &program)
+{
+    QString text = RobotFileHeader + LineBreak;
+
+    int lines = 0;
+    for (int y = 0; y < LatticeRows; ++y) {
+        for (int x = 0; x < LatticeColumns; ++x) {
+            if (!program.holdsLine(x, y))
+                continue;
+            if (lines % LinesPerFileLine != 0)
+                text += u',';
+            text += NumericPrintFormat(CellIndex(x, y));
+            ++lines;
+            if (lines % LinesPerFileLine == 0)
+                text += LineBreak;
+        }
+    }
+    text += LineBreak + ListEnd + LineBreak;
+
+    const int count = std::clamp(program.SlotCount, 0, IconSlotLimit);
+    for (int slot = 0; slot < count; ++slot)
+        if (program.SlotCell[slot] >= 0)
+            text += NumericPrintFormat(program.SlotCell[slot]) + u',' + program.SlotParams[slot]
+                + LineBreak;
+    text += ListEnd + LineBreak;
+
+    text += withCrLfBreaks(program.Memo) + LineBreak + ListEnd + LineBreak;
+    text += NumericPrintFormat(program.HScroll) + LineBreak;
+    text += NumericPrintFormat(program.VScroll) + LineBreak;
+
+    RobotFileEncoding encoding;
+    encoding.bytes = encodeCp932(text, encoding.replacedCharacters);
+    return encoding;
+}
+
+RobotFileWriteResult WriteRobotFile(const WorkingProgram &program, const QString &path)
+{
+    RobotFileWriteResult result;
+    const RobotFileEncoding encoding = EncodeRobotFile(program);
+    result.replacedCharacters = encoding.replacedCharacters;
+
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        result.error = QStringLiteral(u"フォルダです");
+        return result;
+    }
+    if (info.exists() && !info.isWritable()) {
+        result.error = QStringLiteral(u"書き込みが禁止されています");
+        return result;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        result.error = file.errorString();
+        return result;
+    }
+    if (file.write(encoding.bytes) != encoding.bytes.size()) {
+        result.error = file.errorString();
+        file.cancelWriting();
+        return result;
+    }
+    if (!file.commit()) {
+        result.error = file.errorString();
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+QString RobotFileRefusalText(const RobotFileReadResult &result, bool forInsert)
+{
+    using Status = RobotFileReadResult::Status;
+    switch (result.status) {
+    case Status::Ok:
+        return QString();
+    case Status::CannotOpen:
+        return QStringLiteral(u"ファイルが有りません　　\r確認してください。");
+    case Status::ForeignHeader:
+        return QStringLiteral(u"このファイルは異なった言語で作成されています。\r"
+                              u"ロボットが正常に動かない可能性があります。\r")
+            + (forInsert ? QStringLiteral(u"プログラムの差込を中止します。")
+                         : QStringLiteral(u"プログラムを新規作成してください。"));
+    case Status::Broken:
+        return QStringLiteral(u"ファイルが壊れています　　\r") + result.reason;
+    }
+    return QString();
+}
+
+} // namespace zuvo
