@@ -1,0 +1,21 @@
+#pragma once
+// The commands of zuvomatic-cli. Each takes the arguments that follow its name, writes its
+// results to out and its complaints to err, and returns the process exit code.
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace zuvo::cli {
+
+constexpr int ExitOk = 0;
+constexpr int ExitRefused = 1; // the program refused the input (a broken file, a failed check)
+constexpr int ExitUsage = 2; // bad arguments or a file that cannot be read or written
+
+using CommandFunction = int (*)(const QStringList &args, QTextStream &out, QTextStream &err);
+
+// sample SET SLOT -o FILE
+int commandSample(const QStringList &args, QTextStream &out, QTextStream &err);
+// read FILE
+int commandRead(const QStringList &args, QTextStream &out, QTextStream &err);
+
+} // namespace zuvo::cli

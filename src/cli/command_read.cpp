@@ -1,0 +1,56 @@
+#include "cli/cliarguments.h"
+#include "cli/clicommands.h"
+
+#include "model/programtext.h"
+#include "model/robotfile.h"
+
+namespace zuvo::cli {
+
+namespace {
+
+// Line breaks inside the memo are shown as the two characters "\r" and "\n" so that each list
+// stays on one output line.
+QString escapeLineBreaks(QString text)
+{
+    text.replace(u'\r', QStringLiteral("\\r"));
+    text.replace(u'\n', QStringLiteral("\\n"));
+    return text;
+}
+
+} // namespace
+
+// Prints a robot file's program as the program slots hold it: ConnectionList, IconList and
+// MemoList, one per line.
+int commandRead(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    const QString name = QStringLiteral("read");
+    const ParsedArguments parsed = ParseArguments(args, false);
+    if (!parsed.error.isEmpty()) {
+        ReportUsageError(err, name, parsed.error);
+        return ExitUsage;
+    }
+    if (parsed.positional.size() != 1) {
+        ReportUsageError(err, name, QStringLiteral("expected FILE"));
+        return ExitUsage;
+    }
+    const QString &path = parsed.positional[0];
+    const RobotFileReadResult result = ReadRobotFile(path);
+    switch (result.status) {
+    case RobotFileReadResult::Status::CannotOpen:
+        ReportFileError(err, path, result.systemError);
+        return ExitUsage;
+    case RobotFileReadResult::Status::ForeignHeader:
+    case RobotFileReadResult::Status::Broken:
+        err << RobotFileRefusalText(result, false).replace(u'\r', u'\n') << Qt::endl;
+        return ExitRefused;
+    case RobotFileReadResult::Status::Ok:
+        break;
+    }
+    const ProgramText text = StoreSlotText(result.program);
+    out << escapeLineBreaks(text.ConnectionList) << '\n'
+        << escapeLineBreaks(text.IconList) << '\n'
+        << escapeLineBreaks(text.MemoList) << Qt::endl;
+    return ExitOk;
+}
+
+} // namespace zuvo::cli
