@@ -1,0 +1,124 @@
+#include "art/artwork.h"
+#include "artworkcatalogue.h"
+
+#include <QDirIterator>
+#include <QGuiApplication>
+#include <QImage>
+#include <QSet>
+#include <QSvgRenderer>
+
+#include <gtest/gtest.h>
+
+using namespace zuvo;
+
+namespace {
+
+QGuiApplication &app()
+{
+    static int argc = 1;
+    static char name[] = "art_tests";
+    static char *argv[] = {name, nullptr};
+    static QGuiApplication instance(argc, argv);
+    return instance;
+}
+
+int opaquePixels(const QImage &image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += qAlpha(image.pixel(x, y)) == 255;
+    return count;
+}
+
+} // namespace
+
+TEST(ArtworkCatalogue, EveryPictureIsLinkedInAndDeclaresItsLayoutSize)
+{
+    app();
+    ASSERT_FALSE(artworkCatalogue().isEmpty());
+    for (const ArtworkEntry &entry : artworkCatalogue()) {
+        SCOPED_TRACE(entry.path.toStdString());
+        QSvgRenderer renderer(entry.path);
+        ASSERT_TRUE(renderer.isValid());
+        EXPECT_EQ(renderer.defaultSize(), entry.size);
+        // The drawing must cover the picture: a viewBox of another shape would be distorted.
+        const QRectF box = renderer.viewBoxF();
+        EXPECT_NEAR(box.width() / box.height(), qreal(entry.size.width()) / entry.size.height(),
+                    0.01);
+    }
+}
+
+TEST(ArtworkCatalogue, ResourceTreeHoldsExactlyTheCataloguedPictures)
+{
+    app();
+    QSet<QString> catalogued;
+    for (const ArtworkEntry &entry : artworkCatalogue()) {
+        EXPECT_FALSE(catalogued.contains(entry.path)) << entry.path.toStdString();
+        catalogued.insert(entry.path);
+    }
+    QSet<QString> linked;
+    for (const char *folder : {"icons", "buttons", "panels", "start", "help", "samples", "app"}) {
+        QDirIterator it(QStringLiteral(":/%1").arg(QLatin1String(folder)), {"*.svg"}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            linked.insert(it.next());
+    }
+    EXPECT_EQ(linked, catalogued);
+    // 28 icons, 9 buttons, 2 panels, 9 start screen, 5 help, 15 samples, 1 program icon.
+    EXPECT_EQ(catalogued.size(), 69);
+}
+
+TEST(RenderArtwork, HasTheAskedSizeAndScale)
+{
+    app();
+    const QString tray = QStringLiteral(":/panels/tray.svg");
+
+    const QPixmap normal = renderArtwork(tray, QSize(437, 84), 1.0);
+    EXPECT_EQ(normal.size(), QSize(437, 84));
+    EXPECT_EQ(normal.devicePixelRatio(), 1.0);
+    EXPECT_GT(opaquePixels(normal.toImage()), 437 * 84 / 2);
+
+    const QPixmap doubled = renderArtwork(tray, QSize(437, 84), 2.0);
+    EXPECT_EQ(doubled.size(), QSize(874, 168));
+    EXPECT_EQ(doubled.devicePixelRatio(), 2.0);
+    EXPECT_EQ(doubled.deviceIndependentSize(), QSizeF(437, 84));
+
+    const QPixmap fractional = renderArtwork(tray, QSize(437, 84), 1.5);
+    EXPECT_EQ(fractional.size(), QSize(656, 126));
+
+    // Frames are stretched to whatever their place is.
+    const QPixmap stretched
+        = renderArtwork(QStringLiteral(":/panels/property.svg"), QSize(177, 84), 1.0);
+    EXPECT_EQ(stretched.size(), QSize(177, 84));
+    const QImage image = stretched.toImage();
+    EXPECT_EQ(qAlpha(image.pixel(88, 42)), 255); // white inside, not left transparent
+}
+
+TEST(RenderArtwork, RefusesQuietlyWhatItCannotDraw)
+{
+    app();
+    const QPixmap missing
+        = renderArtwork(QStringLiteral(":/icons/no_such_picture.svg"), QSize(48, 48), 2.0);
+    EXPECT_EQ(missing.size(), QSize(96, 96));
+    EXPECT_EQ(missing.devicePixelRatio(), 2.0);
+    EXPECT_EQ(opaquePixels(missing.toImage()), 0);
+    EXPECT_EQ(missing.toImage().pixel(10, 10), 0u);
+
+    EXPECT_TRUE(renderArtwork(QStringLiteral(":/panels/tray.svg"), QSize(0, 84), 1.0).isNull());
+    EXPECT_TRUE(renderArtwork(QStringLiteral(":/panels/tray.svg"), QSize(437, 84), 0.0).isNull());
+}
+
+TEST(RenderArtwork, CachesEachSizeAndScaleSeparately)
+{
+    app();
+    clearArtworkCache();
+    const QString path = QStringLiteral(":/buttons/copy.svg");
+    const QPixmap first = renderArtwork(path, QSize(52, 38), 1.0);
+    EXPECT_EQ(renderArtwork(path, QSize(52, 38), 1.0).cacheKey(), first.cacheKey());
+    EXPECT_NE(renderArtwork(path, QSize(52, 38), 2.0).cacheKey(), first.cacheKey());
+    EXPECT_NE(renderArtwork(path, QSize(104, 76), 1.0).cacheKey(), first.cacheKey());
+    EXPECT_EQ(renderArtwork(path, QSize(52, 38), 2.0).size(), QSize(104, 76));
+    clearArtworkCache();
+    EXPECT_NE(renderArtwork(path, QSize(52, 38), 1.0).cacheKey(), first.cacheKey());
+}
