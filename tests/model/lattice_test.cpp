@@ -44,3 +44,19 @@ TEST(WorkingProgram, NewProgramHoldsBeginAndEndOnly)
     EXPECT_THROW(p.CellContent(100, 0), LatticeIndexError);
     EXPECT_THROW(p.CellContent.atIndex(5841), LatticeIndexError);
 }
+
+TEST(Lattice, HitTestAtTheSurfaceEdges)
+{
+    EXPECT_EQ(PixelToLattice(2939), 98); // last pixel of the last icon column
+    EXPECT_EQ(PixelToLattice(2940), 99); // the edge pixel, outside
+    EXPECT_FALSE(insideLattice(99, 0));
+    EXPECT_EQ(PixelToLattice(1759), 58);
+    EXPECT_EQ(PixelToLattice(SurfaceHeight - 1), 59);
+    EXPECT_FALSE(insideLattice(0, 59));
+    EXPECT_TRUE(insideLattice(98, 58));
+    EXPECT_EQ(CellX(LastCellIndex), 98);
+    EXPECT_EQ(CellY(LastCellIndex), 58);
+    EXPECT_EQ(cellKind(98, 58), CellKind::Icon);
+    EXPECT_EQ(cellKind(97, 57), CellKind::Corner);
+    EXPECT_EQ(RowOffset(29), CellIndex(0, 58));
+}
