@@ -5,7 +5,6 @@
 
 using namespace zuvo;
 using zuvo::test::BuildProgram;
-using zuvo::test::ProgramPicture;
 
 namespace {
 
@@ -90,15 +89,6 @@ TEST(CheckConnections, BeginAndEndCountsOnlyChangeTheText)
 
     EXPECT_EQ(firstLine(CheckConnections(WorkingProgram())),
               QStringLiteral(u"開始０個、終了０個です。"));
-}
-
-TEST(CheckConnections, EdgesOfTheLattice)
-{
-    // END in the last column and row with lines drawn beyond it: they are not examined.
-    ProgramPicture corner {{"B-F-E-", "    |"}, 94, 58};
-    const StageResult r = CheckConnections(BuildProgram(corner));
-    EXPECT_EQ(secondLine(r), Normal);
-    EXPECT_FALSE(r.checkStage.has_value());
 }
 
 TEST(CheckConnections, BrokenTablesAreRuntimeFailures)

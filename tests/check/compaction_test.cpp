@@ -39,6 +39,10 @@ TEST(CompactIconSlots, ClosesGapsAndRenumbersCells)
     // BEGIN and END keep their slots.
     EXPECT_EQ(p.CellContent(2, 4), IconBegin * 1000 + 0);
     EXPECT_EQ(p.CellContent(20, 4), IconEnd * 1000 + 1);
+
+    WorkingProgram broken = programWithGaps();
+    broken.SlotCell[4] = 6000;
+    EXPECT_THROW(CompactIconSlots(broken), LatticeIndexError);
 }
 
 TEST(CompactIconSlots, KeepsOrderAndLeavesDenseProgramsAlone)
@@ -67,11 +71,4 @@ TEST(CompactIconSlots, KeepsOrderAndLeavesDenseProgramsAlone)
     p.freeSlot(4);
     EXPECT_TRUE(CompactIconSlots(p).isEmpty());
     EXPECT_EQ(p.SlotCount, 4);
-}
-
-TEST(CompactIconSlots, ReportsCellOutsideLattice)
-{
-    WorkingProgram p = programWithGaps();
-    p.SlotCell[4] = 6000;
-    EXPECT_THROW(CompactIconSlots(p), LatticeIndexError);
 }
