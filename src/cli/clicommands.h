@@ -17,5 +17,7 @@ using CommandFunction = int (*)(const QStringList &args, QTextStream &out, QText
 int commandSample(const QStringList &args, QTextStream &out, QTextStream &err);
 // read FILE
 int commandRead(const QStringList &args, QTextStream &out, QTextStream &err);
+// check FILE
+int commandCheck(const QStringList &args, QTextStream &out, QTextStream &err);
 
 } // namespace zuvo::cli

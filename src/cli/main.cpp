@@ -22,6 +22,7 @@ const Command Commands[] = {
     {"sample", commandSample,
      "SET SLOT -o FILE  write built-in sample SET (1-5), SLOT (1-4) as a robot file"},
     {"read", commandRead, "FILE  print a robot file's program as its three lists"},
+    {"check", commandCheck, "FILE  run the three grammar check stages on a robot file"},
 };
 
 void printUsage(QTextStream &stream)
