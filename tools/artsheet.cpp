@@ -107,7 +107,8 @@ public:
     bool save(const QString &file)
     {
         m_painter.end();
-        return m_image.save(file);
+        // Opaque and fully compressed: the sheets are kept in the repository.
+        return m_image.convertToFormat(QImage::Format_RGB888).save(file, "PNG", 0);
     }
 
 private:
@@ -189,9 +190,9 @@ void drawButtonStates(Sheet &sheet, QPoint origin)
     }
 }
 
-bool editorSheet(const QString &file, qreal dpr)
+bool editorSheet(const QString &file)
 {
-    Sheet sheet(QSize(860, 560), dpr, EditorBackground);
+    Sheet sheet(QSize(860, 560), 1.0, EditorBackground);
     sheet.caption(QStringLiteral("グリッド 48 x 48"), QPoint(10, 16), 12);
     sheet.painter().fillRect(QRect(8, 24, 14 * 59 + 4, 2 * 59 + 2), Qt::white);
     drawGrid(sheet, QPoint(10, 25), false);
@@ -203,6 +204,18 @@ bool editorSheet(const QString &file, qreal dpr)
     drawBottomPanel(sheet, QPoint(10, 316));
     sheet.caption(QStringLiteral("ボタンの状態"), QPoint(10, 492), 12);
     drawButtonStates(sheet, QPoint(10, 500));
+    return sheet.save(file);
+}
+
+// The grid with value labels and the bottom panel on a 200 % screen.
+bool editorSheetDoubled(const QString &file)
+{
+    Sheet sheet(QSize(860, 256), 2.0, EditorBackground);
+    sheet.caption(QStringLiteral("200 %: グリッド（値ラベル付き）と下部パネル"), QPoint(10, 16),
+                  12);
+    sheet.painter().fillRect(QRect(8, 24, 14 * 59 + 4, 2 * 59 + 2), Qt::white);
+    drawGrid(sheet, QPoint(10, 25), true);
+    drawBottomPanel(sheet, QPoint(10, 140));
     return sheet.save(file);
 }
 
@@ -323,18 +336,9 @@ int main(int argc, char **argv)
         const char *name;
         bool (*make)(const QString &);
     } sheets[] = {
-        {"editor.png",
-         [](const QString &f) {
-             return editorSheet(f, 1.0);
-         }},
-        {"editor_2x.png",
-         [](const QString &f) {
-             return editorSheet(f, 2.0);
-         }},
-        {"start.png", startSheet},
-        {"help.png", helpSheet},
-        {"samples.png", samplesSheet},
-        {"steps.png", stepsSheet},
+        {"editor.png", editorSheet},   {"editor_2x.png", editorSheetDoubled},
+        {"start.png", startSheet},     {"help.png", helpSheet},
+        {"samples.png", samplesSheet}, {"steps.png", stepsSheet},
         {"appicon.png", appIconSheet},
     };
     QTextStream outText(stdout);
