@@ -1,0 +1,93 @@
+#include "app/instancelock.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "widgetapp.h"
+
+#include <QFileInfo>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace zuvo;
+
+namespace {
+
+// Started with ZUVO_TAKE_LOCK_AND_DIE set to a path, this test program takes that lock and ends
+// at once without releasing it, as a copy of the program that was killed would.
+const bool lockTakerRan = [] {
+    const QByteArray path = qgetenv("ZUVO_TAKE_LOCK_AND_DIE");
+    if (!path.isEmpty()) {
+        InstanceLock lock(QString::fromLocal8Bit(path));
+        _exit(lock.TryAcquire() ? 0 : 1);
+    }
+    return false;
+}();
+
+} // namespace
+
+TEST(InstanceLock, SecondCopyIsRefusedAndTheFirstKeepsItsLock)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("zuvomatic-test.lock"));
+
+    InstanceLock first(path);
+    ASSERT_TRUE(first.TryAcquire());
+    EXPECT_TRUE(first.IsHeld());
+    {
+        InstanceLock second(path);
+        EXPECT_FALSE(second.TryAcquire());
+        EXPECT_FALSE(second.IsHeld());
+    }
+    // The refused copy leaves the running one's lock where it was.
+    EXPECT_TRUE(QFile::exists(path));
+    InstanceLock third(path);
+    EXPECT_FALSE(third.TryAcquire());
+    EXPECT_TRUE(first.TryAcquire());
+}
+
+TEST(InstanceLock, LockOfAKilledCopyIsTakenOver)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("zuvomatic-test.lock"));
+
+    widgetApp();
+    QProcess killed;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ZUVO_TAKE_LOCK_AND_DIE"), path);
+    killed.setProcessEnvironment(environment);
+    killed.start(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget(), {});
+    ASSERT_TRUE(killed.waitForFinished(30000));
+    ASSERT_EQ(killed.exitStatus(), QProcess::NormalExit);
+    ASSERT_EQ(killed.exitCode(), 0);
+    ASSERT_FALSE(lockTakerRan);
+    ASSERT_TRUE(QFile::exists(path));
+
+    InstanceLock next(path);
+    EXPECT_TRUE(next.TryAcquire());
+}
+
+TEST(InstanceLock, DefaultLockIsPerUserInTheTemporaryDirectory)
+{
+    const QString path = InstanceLock::DefaultPath();
+    EXPECT_EQ(QFileInfo(path).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
+    const QString user = qEnvironmentVariable("USER");
+    if (!user.isEmpty()) {
+        EXPECT_TRUE(QFileInfo(path).fileName().contains(user)) << path.toStdString();
+    }
+
+    // A user name with a slash cannot lead the file out of the directory.
+    qputenv("USER", "a/../b");
+    const QString odd = InstanceLock::DefaultPath();
+    if (!user.isEmpty())
+        qputenv("USER", user.toLocal8Bit());
+    else
+        qunsetenv("USER");
+    EXPECT_EQ(QFileInfo(odd).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
+    EXPECT_FALSE(QFileInfo(odd).fileName().contains(QLatin1Char('/')));
+}
