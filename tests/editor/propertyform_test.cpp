@@ -246,14 +246,14 @@ TEST(PropertyForm, OptionFormsReadAndWriteTheirStoredTexts)
                           f.CheckOption(3);
                       }),
               u"24 1=4"_s + White);
-    EXPECT_EQ(p.apply(u"23 1=OFF"_s + White,
-                      [&](PropertyForm &) { EXPECT_EQ(p.view.checkedOption, 1); }),
-              u"23 1=OFF"_s + White);
+    EXPECT_EQ(
+        p.apply(u"23 1=OFF"_s + White, [&](PropertyForm &) { EXPECT_EQ(p.view.checkedOption, 1); }),
+        u"23 1=OFF"_s + White);
     EXPECT_EQ(p.apply(u"23 1=OFF"_s + White, [](PropertyForm &f) { f.CheckOption(0); }),
               u"23 1=ON"_s + White);
-    EXPECT_EQ(p.apply(u"10 1=２"_s + White,
-                      [&](PropertyForm &) { EXPECT_EQ(p.view.checkedOption, 1); }),
-              u"10 1=２"_s + White);
+    EXPECT_EQ(
+        p.apply(u"10 1=２"_s + White, [&](PropertyForm &) { EXPECT_EQ(p.view.checkedOption, 1); }),
+        u"10 1=２"_s + White);
     EXPECT_EQ(p.apply(u"11 1=２"_s + White, [](PropertyForm &f) { f.CheckOption(0); }),
               u"11 1=１"_s + White);
     EXPECT_EQ(p.apply(u"00 1=中"_s + White, [](PropertyForm &f) { f.CheckOption(0); }),
