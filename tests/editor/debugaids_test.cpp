@@ -1,3 +1,4 @@
+#include "editor/hiddenclipboard.h"
 #include "editor/memowords.h"
 #include "model/iconcatalogue.h"
 #include "model/parameterstring.h"
@@ -22,6 +23,18 @@ void beginLineForward(PartsEditor &e)
 }
 
 } // namespace
+
+TEST(HiddenClipboard, PasteOriginTakesTheKindOfTheCopiedCorner)
+{
+    EXPECT_EQ(AlignPasteOrigin(10, 10, u"00"_s), QPoint(10, 10));
+    EXPECT_EQ(AlignPasteOrigin(10, 10, u"11"_s), QPoint(9, 9));
+    EXPECT_EQ(AlignPasteOrigin(9, 9, u"00"_s), QPoint(10, 10));
+    EXPECT_EQ(AlignPasteOrigin(9, 10, u"10"_s), QPoint(9, 10));
+    EXPECT_EQ(AlignPasteOrigin(97, 57, u"00"_s), QPoint(98, 58)) << "never past the last cell";
+    EXPECT_EQ(PasteTarget(QPoint(10, 10), 2 * 99 + 3), QPoint(13, 12));
+    EXPECT_EQ(PasteTarget(QPoint(97, 10), 2), std::nullopt);
+    EXPECT_EQ(PasteTarget(QPoint(-1, 10), 1), QPoint(0, 10));
+}
 
 TEST(HiddenClipboard, BoxFromAConnectorColumnPastesOneColumnLeftInAnyProgramSlot)
 {

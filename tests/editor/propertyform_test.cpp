@@ -66,82 +66,102 @@ TEST(PropertyForm, EditorStartFillsListsAndShowsNavigator)
     EXPECT_FALSE(p.view.numberBox.visible);
 }
 
-TEST(PropertyForm, LayoutsCarryTheirHeadingsCaptionsAndPlaces)
+TEST(PropertyForm, EachLayoutShowsItsHeadingAndOnlyItsControls)
 {
+    struct Layout
+    {
+        const char16_t *params;
+        const char16_t *title;
+        int options; // Option1(0 .. options - 1) shown
+        bool numberBox;
+        std::array<bool, 3> lists;
+        std::array<bool, 3> memos; // メモ(0..2)
+    };
+    const Layout layouts[] = {
+        {u"03 1=中 &H00FFFFFF", u"\u3000\u3000\u3000\u3000\u3000\u3000 移動情報", 3, false, {}, {}},
+        {u"09 1=0.5 &H00FFFFFF",
+         u"  ブレーキ情報（範囲 0.1-10）",
+         0,
+         true,
+         {},
+         {false, true, true}},
+        {u"19 1=0.5 &H00FFFFFF",
+         u"\u3000\u3000待ち情報（範囲 0.1-10）",
+         0,
+         true,
+         {},
+         {false, true, true}},
+        {u"10 1=１ &H00FFFFFF", u"\u3000\u3000\u3000\u3000光センサ分岐情報", 2, false, {}, {}},
+        {u"11 1=１ &H00FFFFFF", u"\u3000\u3000タッチセンサ分岐情報", 2, false, {}, {}},
+        {u"12 2=Ａ 1 &H00FFFFFF",
+         u"\u3000\u3000\u3000変数分岐（範囲0-255）",
+         0,
+         true,
+         {true, true, false},
+         {false, true, true}},
+        {u"17 1=1 &H00FFFFFF",
+         u"\u3000 繰り返し情報（範囲1-255）",
+         0,
+         true,
+         {},
+         {false, true, true}},
+        {u"18 2=Ａ 0 &H00FFFFFF",
+         u"\u3000\u3000\u3000変数設定（範囲0-255）",
+         0,
+         true,
+         {true, true, false},
+         {false, true, true}},
+        {u"22 3=Ａ 1 ＋ &H00FFFFFF",
+         u"\u3000\u3000計算設定（範囲0-255）",
+         0,
+         true,
+         {true, true, true},
+         {false, false, true}},
+        {u"23 1=ON &H00FFFFFF",
+         u"\u3000\u3000\u3000\u3000\u3000\u3000ＬＥＤ情報",
+         2,
+         false,
+         {},
+         {}},
+        {u"24 1=1 &H00FFFFFF",
+         u"\u3000\u3000\u3000\u3000\u3000ビープ音色情報",
+         4,
+         false,
+         {},
+         {false, true, true}},
+    };
     Panel p;
-    p.form.ShowIconParameters(3, u"03 1=中 &H00FFFFFF"_s);
-    EXPECT_EQ(p.view.title.caption, u"\u3000\u3000\u3000\u3000\u3000\u3000 移動情報"_s);
-    EXPECT_TRUE(placedAt(p.view.title, 300, 500, 2295, 255));
-    EXPECT_TRUE(placedAt(p.view.options[0], 350, 750, 700, 225));
-    EXPECT_TRUE(placedAt(p.view.options[2], 1850, 750, 700, 225));
-    EXPECT_EQ(p.view.options[1].caption, u"中速"_s);
-    EXPECT_FALSE(p.view.options[3].visible);
-    EXPECT_EQ(p.view.checkedOption, 1);
-    EXPECT_FALSE(p.view.mapVisible);
-    EXPECT_TRUE(p.view.applyButton.visible);
-
-    p.form.ShowIconParameters(9, u"09 1=0.5 &H00FFFFFF"_s);
-    EXPECT_EQ(p.view.title.caption, u"  ブレーキ情報（範囲 0.1-10）"_s);
-    EXPECT_TRUE(placedAt(p.view.memos[1], 900, 800, 400, 255));
-    EXPECT_EQ(p.view.memos[1].caption, u"時間"_s);
-    EXPECT_TRUE(placedAt(p.view.numberBox, 1360, 750, 400, 270));
-    EXPECT_EQ(p.view.memos[2].caption, u"秒"_s);
-    EXPECT_EQ(p.view.numberText, u"0.5"_s);
-    EXPECT_FALSE(p.view.options[0].visible) << "the previous layout's controls are hidden";
-    EXPECT_EQ(p.view.numberMaxLength, 4);
-
-    p.form.ShowIconParameters(19, u"19 1=0.5 &H00FFFFFF"_s);
-    EXPECT_EQ(p.view.title.caption, u"\u3000\u3000待ち情報（範囲 0.1-10）"_s);
-    EXPECT_EQ(p.view.numberMaxLength, 3);
-
-    p.form.ShowIconParameters(17, u"17 1=1 &H00FFFFFF"_s);
-    EXPECT_EQ(p.view.title.caption, u"\u3000 繰り返し情報（範囲1-255）"_s);
-    EXPECT_EQ(p.view.memos[1].caption, u"回数"_s);
-    EXPECT_EQ(p.view.memos[2].caption, u"回"_s);
-
-    p.form.ShowIconParameters(11, u"11 1=１ &H00FFFFFF"_s);
-    EXPECT_EQ(p.view.title.caption, u"\u3000\u3000タッチセンサ分岐情報"_s);
-    EXPECT_TRUE(placedAt(p.view.options[1], 1500, 750, 1000, 225));
-    EXPECT_EQ(p.view.options[1].caption, u"センサ２"_s);
-
-    p.form.ShowIconParameters(12, u"12 2=Ａ 1 &H00FFFFFF"_s);
-    EXPECT_EQ(p.view.title.caption, u"\u3000\u3000\u3000変数分岐（範囲0-255）"_s);
-    EXPECT_TRUE(placedAt(p.view.lists[0], 350, 750, 600, 300));
-    EXPECT_EQ(p.view.memos[1].caption, u">="_s);
-    EXPECT_TRUE(placedAt(p.view.numberBox, 1200, 750, 400, 270));
-    EXPECT_TRUE(placedAt(p.view.memos[2], 1730, 800, 150, 255));
-    EXPECT_TRUE(placedAt(p.view.lists[1], 1950, 750, 600, 300));
-    EXPECT_FALSE(p.view.lists[2].visible);
-
+    for (const Layout &layout : layouts) {
+        const QString params = QString::fromUtf16(layout.params);
+        SCOPED_TRACE(params.toStdString());
+        p.form.ShowIconParameters(params.left(2).toInt(), params);
+        EXPECT_EQ(p.view.title.caption, QString::fromUtf16(layout.title));
+        EXPECT_TRUE(placedAt(p.view.title, 300, 500, 2295, 255));
+        EXPECT_TRUE(p.view.applyButton.visible);
+        EXPECT_FALSE(p.view.mapVisible);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(p.view.options[i].visible, i < layout.options) << i;
+        EXPECT_EQ(p.view.numberBox.visible, layout.numberBox);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(p.view.lists[i].visible, layout.lists[i]) << i;
+            EXPECT_EQ(p.view.memos[i].visible, layout.memos[i]) << i;
+        }
+    }
+    // A few places and captions the table does not make obvious.
+    EXPECT_TRUE(placedAt(p.view.memos[1], 550, 980, 400, 255));
+    EXPECT_EQ(p.view.memos[2].caption, u"高音"_s);
+    EXPECT_TRUE(placedAt(p.view.options[3], 2000, 750, 500, 225));
+    p.form.ShowIconParameters(22, u"22 3=Ａ 1 ＋ &H00FFFFFF"_s);
+    EXPECT_TRUE(placedAt(p.view.numberBox, 1450, 750, 400, 270));
+    EXPECT_TRUE(placedAt(p.view.lists[1], 2040, 750, 560, 300));
     p.form.ShowIconParameters(18, u"18 2=Ａ 0 &H00FFFFFF"_s);
     EXPECT_EQ(p.view.memos[1].caption, u" ="_s);
-    EXPECT_EQ(p.view.title.caption, u"\u3000\u3000\u3000変数設定（範囲0-255）"_s);
-
-    p.form.ShowIconParameters(22, u"22 3=Ａ 1 ＋ &H00FFFFFF"_s);
-    EXPECT_EQ(p.view.title.caption, u"\u3000\u3000計算設定（範囲0-255）"_s);
-    EXPECT_TRUE(placedAt(p.view.lists[2], 800, 750, 500, 300));
-    EXPECT_TRUE(placedAt(p.view.lists[1], 2040, 750, 560, 300));
-    EXPECT_TRUE(placedAt(p.view.numberBox, 1450, 750, 400, 270));
-    EXPECT_FALSE(p.view.memos[1].visible);
-
-    p.form.ShowIconParameters(23, u"23 1=ON &H00FFFFFF"_s);
-    EXPECT_EQ(p.view.title.caption, u"\u3000\u3000\u3000\u3000\u3000\u3000ＬＥＤ情報"_s);
-    EXPECT_EQ(p.view.options[0].caption, u"オン"_s);
-    EXPECT_EQ(p.view.checkedOption, 0);
-
-    p.form.ShowIconParameters(24, u"24 1=3 &H00FFFFFF"_s);
-    EXPECT_EQ(p.view.title.caption, u"\u3000\u3000\u3000\u3000\u3000ビープ音色情報"_s);
-    EXPECT_TRUE(placedAt(p.view.options[3], 2000, 750, 500, 225));
-    EXPECT_EQ(p.view.options[3].caption, u"４"_s);
-    EXPECT_TRUE(placedAt(p.view.memos[1], 550, 980, 400, 255));
-    EXPECT_TRUE(placedAt(p.view.memos[2], 2100, 980, 400, 255));
-    EXPECT_EQ(p.view.memos[2].caption, u"高音"_s);
-    EXPECT_EQ(p.view.checkedOption, 2);
+    EXPECT_TRUE(placedAt(p.view.memos[2], 1730, 800, 150, 255));
 
     p.form.HideIconParameters();
     EXPECT_TRUE(p.view.mapVisible);
     EXPECT_FALSE(p.view.applyButton.visible);
-    EXPECT_FALSE(p.view.options[3].visible);
+    EXPECT_FALSE(p.view.title.visible);
     EXPECT_FALSE(p.view.memos[1].visible);
 }
 
@@ -256,7 +276,11 @@ TEST(PropertyForm, OptionFormsReadAndWriteTheirStoredTexts)
         u"10 1=２"_s + White);
     EXPECT_EQ(p.apply(u"11 1=２"_s + White, [](PropertyForm &f) { f.CheckOption(0); }),
               u"11 1=１"_s + White);
-    EXPECT_EQ(p.apply(u"00 1=中"_s + White, [](PropertyForm &f) { f.CheckOption(0); }),
+    EXPECT_EQ(p.apply(u"00 1=中"_s + White,
+                      [&](PropertyForm &f) {
+                          EXPECT_EQ(p.view.checkedOption, 1);
+                          f.CheckOption(0);
+                      }),
               u"00 1=高"_s + White);
     EXPECT_EQ(p.apply(u"07 1=高"_s + White, [](PropertyForm &f) { f.CheckOption(2); }),
               u"07 1=低"_s + White);

@@ -20,9 +20,17 @@ TEST(SessionForm, ApplyWritesTheValueAndEndsTheSelection)
     EXPECT_EQ(e.view().form.numberText, u"0.5"_s);
     EXPECT_EQ(e.state().CurrentCell, CellIndex(4, 4));
 
+    // Saved while the form is up: the value set afterwards is still an unsaved change.
+    QTemporaryDir dir;
+    e.prompts.saveFile = dir.filePath(u"brake.qvk"_s);
+    e.session.SaveRobotFileAs();
+    ASSERT_EQ(e.state().SlotModified[0], 0);
+    ASSERT_TRUE(e.view().form.applyButton.visible);
+
     e.session.FormSetNumberText(u"0"_s);
     e.session.ApplyButtonClicked();
     EXPECT_EQ(e.program().SlotParams[slot], u"09 1=0.1 &H00FFFFFF"_s);
+    EXPECT_EQ(e.state().SlotModified[0], 1);
     EXPECT_EQ(e.view().labels[slot][1].text, u"0.1"_s) << "D2 shows the new value";
     EXPECT_FALSE(e.view().form.applyButton.visible);
     EXPECT_TRUE(e.view().form.mapVisible);
