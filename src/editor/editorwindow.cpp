@@ -1,16 +1,37 @@
 #include "editor/editorwindow.h"
 
+#include "editor/bottompanel.h"
+#include "editor/debugpanel.h"
+#include "editor/editbuttons.h"
+#include "editor/editormenus.h"
+#include "editor/gridsurface.h"
+#include "editor/scrollstrips.h"
+#include "editor/slottabs.h"
+#include "help/aboutboxes.h"
+#include "transmit/volumecontrollauncher.h"
+
 #include <QCloseEvent>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QScreen>
-#include <QTimer>
 
 namespace zuvo {
 
 namespace {
-constexpr QSize DesignClientSize(792, 568);
-constexpr QSize FrameAllowance(8, 58);
+
+const QColor WindowColour(236, 233, 216);
+
+QFont editorFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    font.setPointSize(9);
+    return font;
+}
+
 } // namespace
 
 EditorWindow::EditorWindow(int editorStartMode, const QStringList &commandLineWords,
@@ -22,29 +43,100 @@ EditorWindow::EditorWindow(int editorStartMode, const QStringList &commandLineWo
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(u"Zuvomatic 編集"));
-    setCentralWidget(new QWidget(this));
+    setWindowIcon(QIcon(QStringLiteral(":/app/zuvomatic.svg")));
+    setFont(editorFont());
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Form1Client"));
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, WindowColour);
+    client->setPalette(palette);
+    setCentralWidget(client);
+
+    buildProgramArea(client);
+    m_bottom = new BottomPanel(m_session, client);
+    m_strips = new ScrollStrips(m_session, client);
+    m_strips->horizontalStrip()->raise();
+    m_strips->verticalStrip()->raise();
+
+    m_txData = new QPlainTextEdit(client);
+    m_txData->setObjectName(QStringLiteral("TXdata"));
+    m_txData->setReadOnly(true);
+    m_txData->hide();
+
+    m_debug = new DebugPanel(m_session, this);
+    m_menus = new EditorMenus(m_session, this);
+    m_volume = new VolumeControlLauncher(this);
+
     connect(&m_session, &EditorSession::changed, this, &EditorWindow::render);
+    connect(m_strips, &ScrollStrips::jumped, this, &EditorWindow::focusSurface);
+    connect(m_bottom->editButtons(), &EditButtons::undoClicked, this, &EditorWindow::focusSurface);
+    connect(m_bottom->tabs(), &SlotTabs::tabClicked, this, &EditorWindow::focusSurface);
+    connect(m_menus, &EditorMenus::undone, this, &EditorWindow::focusSurface);
+    connect(m_menus, &EditorMenus::leaveRequested, this, &EditorWindow::leaveEditor);
+    connect(m_menus, &EditorMenus::volumeRequested, this, &EditorWindow::openVolumeControl);
+    connect(m_menus, &EditorMenus::versionRequested, this, [this] { ShowVersionBox(this); });
+    connect(m_menus, &EditorMenus::aboutRequested, this, [this] { ShowAboutBox(this); });
+    connect(m_volume, &VolumeControlLauncher::finished, this, &EditorWindow::volumeControlClosed);
+    connect(m_volume, &VolumeControlLauncher::unavailable, this, [this](const QString &text) {
+        m_prompts.showMessage(QStringLiteral("音量プロパティ表示"), text, MessageIcon::Exclamation);
+        volumeControlClosed();
+    });
+
+    m_blink.setInterval(BlinkIntervalMs);
+    connect(&m_blink, &QTimer::timeout, &m_session, &EditorSession::BlinkTick);
+    m_blink.start();
+
     m_session.ApplyCommandLine(commandLineWords);
-    resizeClient(DesignClientSize);
+    resizeClient(EditorLayout::DesignClientSize);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect avail = screen->availableGeometry();
         move(avail.center() - QPoint(width() / 2, height() / 2));
     }
+    render();
 }
 
-EditorWindow::~EditorWindow() = default;
+EditorWindow::~EditorWindow()
+{
+    m_blink.stop();
+    // The session's notifications must not reach widgets that are being destroyed.
+    disconnect(&m_session, nullptr, this, nullptr);
+}
+
+void EditorWindow::buildProgramArea(QWidget *client)
+{
+    m_area = new QFrame(client);
+    m_area->setObjectName(QStringLiteral("編集窓"));
+    m_area->setFrameShape(QFrame::Box);
+    m_area->setFrameShadow(QFrame::Plain);
+    m_area->setLineWidth(1);
+    m_viewport = new QWidget(m_area);
+    m_viewport->setObjectName(QStringLiteral("編集窓内側"));
+    m_surface = new GridSurface(m_session, m_viewport);
+}
 
 QSize EditorWindow::outerSize() const
 {
-    const QWidget *client = centralWidget();
-    return (client ? client->size() : size()) + FrameAllowance;
+    return centralWidget()->size() + EditorLayout::FrameAllowance;
 }
 
 void EditorWindow::resizeClient(const QSize &clientSize)
 {
-    const int menuHeight
-        = menuBar()->isVisible() || !isVisible() ? menuBar()->sizeHint().height() : 0;
-    resize(clientSize.width(), clientSize.height() + menuHeight);
+    resize(clientSize.width(), clientSize.height() + menuBar()->sizeHint().height());
+}
+
+void EditorWindow::applyLayout()
+{
+    const QSize outer = outerSize();
+    m_layout.ResizeEditor(outer.width(), outer.height());
+    const EditorGeometry &g = m_layout.geometry();
+    m_area->setGeometry(g.programArea);
+    m_viewport->setGeometry(m_area->contentsRect());
+    m_strips->applyGeometry(g);
+    m_bottom->move(g.bottomPanel.topLeft());
+    m_txData->setGeometry(EditorLayout::transmitBoxGeometry(outer.width(), outer.height()));
+    m_session.ResizeEditor(outer.width(), outer.height());
 }
 
 void EditorWindow::showEvent(QShowEvent *event)
@@ -52,17 +144,16 @@ void EditorWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_startRequestDone) {
         m_startRequestDone = true;
-        const QSize outer = outerSize();
-        m_session.ResizeEditor(outer.width(), outer.height());
+        applyLayout();
         m_session.ApplyStartRequest(m_editorStartMode);
+        focusSurface();
     }
 }
 
 void EditorWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    const QSize outer = outerSize();
-    m_session.ResizeEditor(outer.width(), outer.height());
+    applyLayout();
 }
 
 void EditorWindow::closeEvent(QCloseEvent *event)
@@ -90,11 +181,62 @@ void EditorWindow::leaveEditor()
 void EditorWindow::announceLeft()
 {
     m_left = true;
+    m_blink.stop();
+    m_debug->hide();
     // Queued: the receiver may delete this window, which must not happen inside the menu
     // action or the close event that asked.
     QTimer::singleShot(0, this, [this] { emit left(); });
 }
 
-void EditorWindow::render() { }
+void EditorWindow::openVolumeControl()
+{
+    if (m_volume->isRunning())
+        return;
+    m_session.ShowVolumeReminder();
+    // The editor stays unusable but keeps painting until the volume control is closed.
+    setEnabled(false);
+    m_volume->start();
+}
+
+void EditorWindow::volumeControlClosed()
+{
+    setEnabled(true);
+    m_session.ShowHint();
+    activateWindow();
+}
+
+void EditorWindow::focusSurface()
+{
+    if (m_surface->isVisible())
+        m_surface->setFocus(Qt::OtherFocusReason);
+}
+
+void EditorWindow::render()
+{
+    const EditorView &view = m_session.view();
+    const QPoint scroll(view.scroll.hValue, view.scroll.vValue);
+    if (m_surface->pos() != -scroll)
+        m_surface->move(-scroll);
+    m_surface->render();
+    m_strips->render();
+    m_bottom->render();
+    m_menus->render();
+    m_debug->render();
+
+    if (m_txData->toPlainText() != view.txData)
+        m_txData->setPlainText(view.txData);
+    if (m_txData->isVisibleTo(this) != view.txDataVisible) {
+        m_txData->setVisible(view.txDataVisible);
+        m_txData->raise();
+    }
+
+    // Every scroll brings the keyboard focus to the drawing surface, so the grid keys work.
+    if (scroll != m_shownScroll) {
+        const bool first = m_shownScroll == QPoint(-1, -1);
+        m_shownScroll = scroll;
+        if (!first)
+            focusSurface();
+    }
+}
 
 } // namespace zuvo

@@ -4,18 +4,32 @@
 // menus. It renders the session's state on every change and forwards input to the session's
 // operations; it decides nothing itself.
 
+#include "editor/editorlayout.h"
 #include "editor/editorsession.h"
 #include "editor/qteditorprompts.h"
 
 #include <QMainWindow>
 #include <QStringList>
+#include <QTimer>
+
+class QFrame;
+class QPlainTextEdit;
 
 namespace zuvo {
+
+class BottomPanel;
+class DebugPanel;
+class EditorMenus;
+class GridSurface;
+class ScrollStrips;
+class VolumeControlLauncher;
 
 class EditorWindow : public QMainWindow
 {
     Q_OBJECT
 public:
+    static constexpr int BlinkIntervalMs = 300;
+
     EditorWindow(int editorStartMode, const QStringList &commandLineWords,
                  QWidget *parent = nullptr);
     ~EditorWindow() override;
@@ -29,6 +43,13 @@ public:
     // Sizes the window so that its client area is the given size.
     void resizeClient(const QSize &clientSize);
 
+    const EditorLayout &layout() const { return m_layout; }
+    GridSurface *surface() const { return m_surface; }
+    BottomPanel *bottomPanel() const { return m_bottom; }
+    ScrollStrips *scrollStrips() const { return m_strips; }
+    EditorMenus *menus() const { return m_menus; }
+    QTimer &blinkTimer() { return m_blink; }
+
 signals:
     // The user has confirmed leaving the editor; emitted once, after the event that asked.
     void left();
@@ -39,12 +60,29 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void buildProgramArea(QWidget *client);
+    void applyLayout();
     void leaveEditor();
     void announceLeft();
+    void openVolumeControl();
+    void volumeControlClosed();
+    void focusSurface();
     void render();
 
     QtEditorPrompts m_prompts;
     EditorSession m_session;
+    EditorLayout m_layout;
+    QFrame *m_area = nullptr; // 編集窓
+    QWidget *m_viewport = nullptr; // inside the border of 編集窓
+    GridSurface *m_surface = nullptr;
+    ScrollStrips *m_strips = nullptr;
+    BottomPanel *m_bottom = nullptr;
+    QPlainTextEdit *m_txData = nullptr;
+    DebugPanel *m_debug = nullptr;
+    EditorMenus *m_menus = nullptr;
+    VolumeControlLauncher *m_volume = nullptr;
+    QTimer m_blink;
+    QPoint m_shownScroll {-1, -1};
     int m_editorStartMode;
     bool m_startRequestDone = false;
     bool m_left = false;

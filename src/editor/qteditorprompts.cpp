@@ -1,5 +1,7 @@
 #include "editor/qteditorprompts.h"
 
+#include "transmit/transmissionwindow.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -104,9 +106,10 @@ QString QtEditorPrompts::chooseSaveFile(const QString &title, const QString &sta
     return dialog.selectedFiles().constFirst();
 }
 
-TransmissionOutcome QtEditorPrompts::transmit(const QString &)
+TransmissionOutcome QtEditorPrompts::transmit(const QString &symbolText)
 {
-    return {3, QStringLiteral(u"送信ウィンドウを開けません")};
+    const PlaybackResult result = runTransmission(m_owner, symbolText);
+    return {result.Response, result.errorText};
 }
 
 } // namespace zuvo

@@ -1,0 +1,52 @@
+#pragma once
+// The drawing surface 編集エリア: the whole lattice, 2941 x 1761 pixels, scrolled inside the
+// program area. It paints the grid background, every cell box in its painted colour, the line
+// bars and (through its child pictures) the icons with their value labels, all from the
+// session's view; mouse and keys become the session's grid operations.
+
+#include "model/workingprogram.h"
+
+#include <QWidget>
+#include <array>
+
+namespace zuvo {
+
+class EditorSession;
+class IconPictureWidget;
+
+class GridSurface : public QWidget
+{
+    Q_OBJECT
+public:
+    GridSurface(EditorSession &session, QWidget *parent);
+
+    // Brings the surface in line with the session's view: repaints the cells whose colour or
+    // line bar changed and updates the icon pictures.
+    void render();
+
+    IconPictureWidget *picture(int slot) const { return m_pictures.at(slot); }
+
+    // Windows key code for a Qt key, 0 for keys the grid does not use.
+    static int windowsKeyCode(int qtKey);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // The icon slot shown at the icon cell under a pixel, -1 when none.
+    int slotAtPixel(QPoint pixel) const;
+    QColor outlineColour() const;
+
+    EditorSession &m_session;
+    std::array<IconPictureWidget *, IconSlotLimit> m_pictures {};
+    CellGrid<quint32> m_paintedColour;
+    CellGrid<quint8> m_paintedBar;
+    int m_pressSlot = -1; // a press on the surface that went to an icon's picture
+};
+
+} // namespace zuvo

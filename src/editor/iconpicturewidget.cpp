@@ -1,0 +1,102 @@
+#include "editor/iconpicturewidget.h"
+
+#include "art/iconpicture.h"
+#include "editor/editorsession.h"
+#include "model/lattice.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zuvo {
+
+const std::array<QRect, 3> IconPictureWidget::LabelRects {
+    QRect(27, 9, 18, 12), QRect(27, 28, 18, 12), QRect(4, 28, 18, 12)};
+
+namespace {
+
+bool sameLabels(const std::array<ValueLabelView, 3> &a, const std::array<ValueLabelView, 3> &b)
+{
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i].text != b[i].text || a[i].background != b[i].background
+            || a[i].visible != b[i].visible)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+IconPictureWidget::IconPictureWidget(EditorSession &session, int slot, QWidget *surface)
+    : QWidget(surface)
+    , m_session(session)
+    , m_slot(slot)
+{
+    setObjectName(QStringLiteral("Drow"));
+    setProperty("index", slot);
+    resize(IconPictureSize, IconPictureSize);
+    // Keys belong to the drawing surface: a picture that blinks away must not take the focus
+    // elsewhere with it.
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void IconPictureWidget::render(const IconPictureView &picture,
+                               const std::array<ValueLabelView, 3> &labels, QPoint position)
+{
+    if (pos() != position)
+        move(position);
+    if (picture.code != m_code || !sameLabels(labels, m_labels)) {
+        m_code = picture.code;
+        m_labels = labels;
+        update();
+    }
+    if (isVisibleTo(parentWidget()) != picture.visible)
+        setVisible(picture.visible);
+}
+
+void IconPictureWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, iconPicture(m_code, IconPictureSize, devicePixelRatioF()));
+    QFont small = font();
+    small.setPixelSize(10);
+    painter.setFont(small);
+    for (size_t i = 0; i < m_labels.size(); ++i) {
+        const ValueLabelView &label = m_labels[i];
+        if (!label.visible)
+            continue;
+        const QRect box = LabelRects[i];
+        painter.fillRect(box, QColor::fromRgb(label.background));
+        painter.setPen(Qt::black);
+        painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, label.text);
+    }
+}
+
+void IconPictureWidget::mousePressEvent(QMouseEvent *event)
+{
+    emit wantsFocus();
+    m_session.IconPress(m_slot, event->button() == Qt::LeftButton);
+}
+
+void IconPictureWidget::mouseReleaseEvent(QMouseEvent *)
+{
+    m_session.IconRelease(m_slot);
+}
+
+void IconPictureWidget::mouseDoubleClickEvent(QMouseEvent *)
+{
+    m_session.IconDoubleClick(m_slot);
+}
+
+void IconPictureWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    // While an icon is being dragged, a drag that started on a picture moves it as one that
+    // started on the surface does.
+    if (m_session.state().MoveSlot < 0 || !(event->buttons() & Qt::LeftButton))
+        return;
+    const QPoint onSurface = mapToParent(event->position().toPoint());
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    m_session.SurfaceMove(onSurface, true, mods & Qt::ShiftModifier, mods & Qt::ControlModifier);
+}
+
+} // namespace zuvo
