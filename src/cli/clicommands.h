@@ -19,5 +19,15 @@ int commandSample(const QStringList &args, QTextStream &out, QTextStream &err);
 int commandRead(const QStringList &args, QTextStream &out, QTextStream &err);
 // check FILE
 int commandCheck(const QStringList &args, QTextStream &out, QTextStream &err);
+// compile FILE
+int commandCompile(const QStringList &args, QTextStream &out, QTextStream &err);
+// symbols FILE
+int commandSymbols(const QStringList &args, QTextStream &out, QTextStream &err);
+// wav FILE -o OUT.wav
+int commandWav(const QStringList &args, QTextStream &out, QTextStream &err);
+// play FILE
+int commandPlay(const QStringList &args, QTextStream &out, QTextStream &err);
+// decode [--raw] IN.wav
+int commandDecode(const QStringList &args, QTextStream &out, QTextStream &err);
 
 } // namespace zuvo::cli

@@ -23,6 +23,12 @@ const Command Commands[] = {
      "SET SLOT -o FILE  write built-in sample SET (1-5), SLOT (1-4) as a robot file"},
     {"read", commandRead, "FILE  print a robot file's program as its three lists"},
     {"check", commandCheck, "FILE  run the three grammar check stages on a robot file"},
+    {"compile", commandCompile, "FILE  check a robot file and print its TransmitImage as hex text"},
+    {"symbols", commandSymbols, "FILE  print the transmission symbols of a robot file"},
+    {"wav", commandWav, "FILE -o OUT.wav  write the signal of a robot file as a WAV file"},
+    {"play", commandPlay, "FILE  play the signal of a robot file through the audio output"},
+    {"decode", commandDecode,
+     "[--raw] IN.wav  decode a recorded signal into its bytes and verify the checksum"},
 };
 
 void printUsage(QTextStream &stream)

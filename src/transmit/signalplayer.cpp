@@ -7,6 +7,8 @@
 #include <QAudioSink>
 #include <QMediaDevices>
 
+#include <utility>
+
 namespace zuvo {
 
 namespace {
@@ -32,8 +34,9 @@ SignalPlayer::SignalPlayer(QObject *parent)
 
 SignalPlayer::~SignalPlayer()
 {
-    if (m_playing)
-        releaseDevice();
+    m_playing = false;
+    releaseDevice();
+    dropRetiredSink();
 }
 
 QString SignalPlayer::noDeviceText()
@@ -77,7 +80,7 @@ void SignalPlayer::play(const QByteArray &samples)
         return;
     }
 
-    m_sink = new QAudioSink(device, format, this);
+    m_sink = new QAudioSink(device, format);
     connect(m_sink, &QAudioSink::stateChanged, this, &SignalPlayer::onStateChanged);
     m_output = m_sink->start();
     if (!m_output || m_sink->error() != QAudio::NoError) {
@@ -99,7 +102,8 @@ void SignalPlayer::stop()
 
 void SignalPlayer::onStateChanged(QAudio::State state)
 {
-    if (!m_playing || !m_sink)
+    // The sink reports Idle from inside start(), before there is anything to write to.
+    if (!m_playing || !m_sink || !m_output)
         return;
     const QAudio::Error error = m_sink->error();
     if (error == QAudio::IOError || error == QAudio::FatalError
@@ -113,7 +117,7 @@ void SignalPlayer::onStateChanged(QAudio::State state)
 
 void SignalPlayer::tick()
 {
-    if (!m_playing || !m_sink)
+    if (!m_playing || !m_sink || !m_output)
         return;
     const QAudio::Error error = m_sink->error();
     if (error == QAudio::IOError || error == QAudio::FatalError) {
@@ -176,12 +180,22 @@ void SignalPlayer::releaseDevice()
     if (!m_sink)
         return;
     m_sink->disconnect(this);
-    // Only a device that was opened is stopped; the sink object itself always goes.
+    // Only a device that was opened is stopped.
     if (m_output)
         m_sink->stop();
-    m_sink->deleteLater();
-    m_sink = nullptr;
     m_output = nullptr;
+    // The sink may be inside one of its own signals here, so it is deleted from a queued call.
+    // Never deleteLater: its destructor runs the event loop, which would run that deferred
+    // delete a second time.
+    dropRetiredSink();
+    m_retired = m_sink;
+    m_sink = nullptr;
+    QMetaObject::invokeMethod(this, &SignalPlayer::dropRetiredSink, Qt::QueuedConnection);
+}
+
+void SignalPlayer::dropRetiredSink()
+{
+    delete std::exchange(m_retired, nullptr);
 }
 
 } // namespace zuvo

@@ -49,8 +49,10 @@ private:
     void finish(const PlaybackResult &result);
     void finishLater(const PlaybackResult &result);
     void releaseDevice();
+    void dropRetiredSink();
 
-    QAudioSink *m_sink = nullptr;
+    QAudioSink *m_sink = nullptr; // owned; no parent, see releaseDevice
+    QAudioSink *m_retired = nullptr; // stopped, waiting to be deleted
     QIODevice *m_output = nullptr;
     QByteArray m_samples;
     qint64 m_written = 0;

@@ -1,0 +1,73 @@
+#include "cli/cliarguments.h"
+#include "cli/clicommands.h"
+
+#include "transmit/signaldecoder.h"
+#include "transmit/wavfile.h"
+
+#include <QFile>
+
+namespace zuvo::cli {
+
+namespace {
+
+QString hexByte(int value)
+{
+    return QString::number(value & 0xff, 16).toUpper().rightJustified(2, u'0');
+}
+
+} // namespace
+
+// Reads a recorded or written signal back into the frame's bytes and verifies its checksum.
+// "--raw" reads headerless 8-bit unsigned mono samples at 24000 per second, as a recorder
+// writes them.
+int commandDecode(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    const QString name = QStringLiteral("decode");
+    QStringList rest = args;
+    const bool raw = rest.removeAll(QStringLiteral("--raw")) > 0;
+    const ParsedArguments parsed = ParseArguments(rest, false);
+    if (!parsed.error.isEmpty()) {
+        ReportUsageError(err, name, parsed.error);
+        return ExitUsage;
+    }
+    if (parsed.positional.size() != 1) {
+        ReportUsageError(err, name, QStringLiteral("expected IN.wav"));
+        return ExitUsage;
+    }
+    const QString &path = parsed.positional[0];
+
+    QByteArray samples;
+    if (raw) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            ReportFileError(err, path, file.errorString());
+            return ExitUsage;
+        }
+        samples = file.readAll();
+    } else {
+        const WavReadResult read = ReadWavFile(path);
+        if (!read.ok) {
+            ReportFileError(err, path, read.error);
+            return ExitUsage;
+        }
+        samples = read.samples;
+    }
+
+    const DecodedFrame frame = DecodeSignal(samples);
+    if (!frame.complete) {
+        if (!frame.bytes.isEmpty())
+            out << HexBytesText(frame.bytes) << Qt::endl;
+        err << path << ": no complete frame: " << frame.error << Qt::endl;
+        return ExitRefused;
+    }
+    out << HexBytesText(frame.bytes) << '\n';
+    if (frame.checksumHolds) {
+        out << "checksum " << hexByte(frame.receivedChecksum) << " holds" << Qt::endl;
+        return ExitOk;
+    }
+    out << "checksum " << hexByte(frame.receivedChecksum) << " does not hold (the bytes give "
+        << hexByte(frame.computedChecksum) << ")" << Qt::endl;
+    return ExitRefused;
+}
+
+} // namespace zuvo::cli

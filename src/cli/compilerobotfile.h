@@ -1,0 +1,26 @@
+#pragma once
+// The road of a robot file to the signal, shared by the commands that send a program: read,
+// the three check stages, the code generator, the transmit encoding.
+
+#include "check/generateprogram.h"
+
+#include <QString>
+#include <QTextStream>
+
+namespace zuvo::cli {
+
+struct CompiledRobotFile
+{
+    int exitCode = 0; // ExitOk when the program can be sent
+    GenerateResult generated;
+    QString symbolText; // only when it can be sent
+};
+
+// A file that cannot be read is reported on err with exit code ExitUsage; a program that the
+// check or the generator refuses has its message lines reported on err and ExitRefused.
+CompiledRobotFile CompileRobotFile(const QString &path, QTextStream &err);
+
+// The one FILE argument of a command without options; empty after reporting a usage error.
+QString SingleFileArgument(const QString &command, const QStringList &args, QTextStream &err);
+
+} // namespace zuvo::cli

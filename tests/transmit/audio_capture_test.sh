@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# Hears the signal exactly: starts a private PulseAudio whose only sink writes the signal's own
+# format (8-bit unsigned, mono, 24000 Hz) into a FIFO, plays every sendable built-in sample
+# through it with zuvomatic-cli, and compares what was heard with what was rendered. Then runs
+# the transmission window's live tests against the same server.
+#
+# usage: audio_capture_test.sh ZUVOMATIC_CLI [TRANSMIT_TESTS]
+# Exit 0 passed, 1 failed, 77 skipped (pulseaudio not installed).
+set -u
+
+CLI=${1:?usage: audio_capture_test.sh ZUVOMATIC_CLI [TRANSMIT_TESTS]}
+TESTS=${2:-}
+EXPECTED_SAMPLES=13
+
+if ! command -v pulseaudio >/dev/null 2>&1; then
+    echo "pulseaudio is not installed: skipped"
+    exit 77
+fi
+
+WORK=$(mktemp -d)
+export XDG_RUNTIME_DIR="$WORK/runtime"
+export HOME="$WORK/home"
+export PULSE_CLIENTCONFIG="$WORK/client.conf"
+unset PULSE_SERVER
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
+echo "autospawn = no" > "$PULSE_CLIENTCONFIG"
+FIFO="$XDG_RUNTIME_DIR/robot.fifo"
+READER=""
+
+stop_reader() {
+    if [ -n "$READER" ]; then
+        kill "$READER" 2>/dev/null
+        wait "$READER" 2>/dev/null
+        READER=""
+    fi
+}
+
+cleanup() {
+    stop_reader
+    local pidfile="$XDG_RUNTIME_DIR/pulse/pid"
+    if [ -f "$pidfile" ]; then
+        local pid
+        pid=$(cat "$pidfile")
+        kill "$pid" 2>/dev/null
+        for _ in $(seq 50); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -9 "$pid" 2>/dev/null
+    fi
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+
+# The bytes of a file, one decimal value per line, without the silence (128) at both ends.
+trimmed() {
+    od -An -v -tu1 -w1 "$1" | awk '
+        { v[NR] = $1 + 0 }
+        END {
+            s = 1; while (s <= NR && v[s] == 128) s++
+            e = NR; while (e >= s && v[e] == 128) e--
+            for (i = s; i <= e; i++) print v[i]
+        }'
+}
+
+# Running as root only draws a warning with these flags.
+timeout 20 pulseaudio -n -D --exit-idle-time=-1 --disallow-exit --log-level=error \
+    -L module-native-protocol-unix \
+    -L "module-pipe-sink sink_name=robot file=$FIFO format=u8 rate=24000 channels=1 channel_map=mono use_system_clock_for_timing=yes" \
+    2>"$WORK/pulseaudio.log" || { cat "$WORK/pulseaudio.log" >&2; fail "pulseaudio did not start"; }
+for _ in $(seq 100); do
+    [ -p "$FIFO" ] && [ -S "$XDG_RUNTIME_DIR/pulse/native" ] && break
+    sleep 0.1
+done
+[ -p "$FIFO" ] && [ -S "$XDG_RUNTIME_DIR/pulse/native" ] || fail "the private sound server is not ready"
+
+played=0
+for set in 1 2 3 4 5; do
+    for slot in 1 2 3 4; do
+        name="sample $set/$slot"
+        file="$WORK/s$set$slot.qvk"
+        timeout 10 "$CLI" sample "$set" "$slot" -o "$file" || fail "$name: not written"
+        if ! timeout 10 "$CLI" compile "$file" >"$WORK/image.txt" 2>/dev/null; then
+            continue # not a sendable program
+        fi
+        played=$((played + 1))
+        timeout 10 "$CLI" wav "$file" -o "$WORK/rendered.wav" || fail "$name: no WAV"
+        tail -c +45 "$WORK/rendered.wav" >"$WORK/rendered.raw"
+
+        cat "$FIFO" >"$WORK/captured.raw" &
+        READER=$!
+        timeout 30 "$CLI" play "$file" >/dev/null || fail "$name: play failed"
+        sleep 0.2
+        stop_reader
+
+        trimmed "$WORK/captured.raw" >"$WORK/captured.txt"
+        trimmed "$WORK/rendered.raw" >"$WORK/rendered.txt"
+        [ -s "$WORK/rendered.txt" ] || fail "$name: nothing rendered"
+        cmp -s "$WORK/captured.txt" "$WORK/rendered.txt" \
+            || fail "$name: heard $(wc -l <"$WORK/captured.txt") samples, rendered $(wc -l <"$WORK/rendered.txt"), or they differ"
+
+        timeout 10 "$CLI" decode --raw "$WORK/captured.raw" >"$WORK/decoded.txt" \
+            || fail "$name: the heard frame does not decode with its checksum"
+        head -n 1 "$WORK/decoded.txt" | cmp -s - "$WORK/image.txt" \
+            || fail "$name: decoded $(head -n 1 "$WORK/decoded.txt"), compiled $(cat "$WORK/image.txt")"
+        echo "$name: $(wc -l <"$WORK/rendered.txt") samples heard exactly"
+    done
+done
+[ "$played" -eq "$EXPECTED_SAMPLES" ] || fail "$played sendable samples, expected $EXPECTED_SAMPLES"
+
+if [ -n "$TESTS" ]; then
+    cat "$FIFO" >/dev/null &
+    READER=$!
+    ZUVO_LIVE_AUDIO=1 QT_QPA_PLATFORM=offscreen timeout 90 "$TESTS" --gtest_filter='LivePlayback.*' \
+        || fail "the transmission window's live tests"
+    stop_reader
+fi
+echo "all $played samples heard exactly"
+exit 0
