@@ -158,6 +158,7 @@ private:
     void clearMarks(); // ClearSelection without resetting the check and the message first
     // The destination-and-anchor rule of move and copy; false when refused.
     bool findMoveOffset(bool forCopy, int &dc, int &dr);
+    void unmarkDestination();
     bool copyOneCell(int sx, int sy, int tx, int ty); // false ends the copy
     void moveOneCell(int sx, int sy, int tx, int ty);
     void markProgramEdited(); // the slot is modified and must pass the check again
@@ -211,6 +212,9 @@ private:
     FlowTable m_flow; // built by the branch check, completed by the code generator
     int m_changeDepth = 0;
     bool m_releaseEndsDoubleClick = false;
+    // The pending corner's cell when the right press that chose it also marked its icon: that
+    // mark is no part of the selection a move or copy carries.
+    int m_cornerMarkedByPress = -1;
 };
 
 } // namespace zuvo

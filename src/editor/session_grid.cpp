@@ -187,8 +187,11 @@ void EditorSession::IconPress(int slot, bool leftButton)
         return;
     }
     if (!leftButton) {
+        const bool wasSelected = m_program.CellMark(cellX, cellY) == 1;
         MarkBoxCorner(cellX, cellY);
         m_program.CellMark(cellX, cellY) = 1;
+        if (!wasSelected && m_state.BoxState == 1 && m_state.CurrentCell == CellIndex(cellX, cellY))
+            m_cornerMarkedByPress = CellIndex(cellX, cellY);
         return;
     }
     const int code = trayPickCode();

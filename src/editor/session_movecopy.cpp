@@ -29,6 +29,15 @@ void visitLattice(bool backwards, const std::function<bool(int, int)> &visit)
 
 } // namespace
 
+void EditorSession::unmarkDestination()
+{
+    // The destination's mark came from the press that chose it: it is not carried along. A
+    // destination that was selected before stays a source, so that a selection moved onto its
+    // own cells takes all of them.
+    if (m_state.CurrentCell == m_cornerMarkedByPress)
+        m_program.CellMark.atIndex(m_state.CurrentCell) = 2;
+}
+
 bool EditorSession::findMoveOffset(bool forCopy, int &dc, int &dr)
 {
     ResetMessage();
@@ -83,7 +92,7 @@ void EditorSession::MoveSelection()
     SaveUndoSnapshot();
     const bool backwards = dc > 0 || (dc == 0 && dr > 0);
     if (backwards)
-        m_program.CellMark.atIndex(m_state.CurrentCell) = 2;
+        unmarkDestination();
     visitLattice(backwards, [&](int x, int y) {
         if (m_program.CellMark(x, y) == 1)
             moveOneCell(x, y, x + dc, y + dr);
@@ -148,7 +157,7 @@ void EditorSession::CopySelection()
     SaveUndoSnapshot();
     const bool backwards = dc > 0 || (dc == 0 && dr > 0);
     if (backwards)
-        m_program.CellMark.atIndex(m_state.CurrentCell) = 2;
+        unmarkDestination();
     visitLattice(backwards, [&](int x, int y) {
         if (m_program.CellMark(x, y) != 1)
             return true;

@@ -59,6 +59,7 @@ void EditorSession::MarkBoxCorner(int x, int y)
     if (!insideLattice(x, y))
         return;
     if (m_state.BoxState == -1) {
+        m_cornerMarkedByPress = -1;
         m_state.BoxX = x;
         m_state.BoxY = y;
         m_state.CurrentCell = CellIndex(x, y);

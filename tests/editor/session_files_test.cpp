@@ -1,0 +1,368 @@
+#include "sessiontestsupport.h"
+
+#include "model/iconcatalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace zuvo;
+using namespace zuvo::test;
+
+namespace {
+
+const QString OpenFilter = QStringLiteral(u"ロボットファイル(*.qvk)|*.qvk");
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QStringList &lines)
+{
+    QStringEncoder encoder("CP932");
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += encoder.encode(line + QStringLiteral("\r\n"));
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A program with lines, icons, a memo and a scroll position.
+void buildProgram(SessionFixture &f)
+{
+    f.place(IconForward, 6, 8);
+    f.line(7, 8);
+    f.place(IconWait, 8, 8);
+    f.line(8, 9);
+    f.session.SetMemoText(QStringLiteral(u"メモ一行\r\n二行目"));
+    f.session.SetScroll(100, 50);
+}
+
+struct Untouched
+{
+    explicit Untouched(const SessionFixture &f)
+        : program(f.program())
+        , undo(f.session.undoSnapshot().program)
+        , undoAvailable(f.view().undoAvailable)
+        , path(f.state().SlotFilePath[0])
+        , caption(f.view().tabCaptions[0])
+    {
+    }
+    void expectSame(const SessionFixture &f) const
+    {
+        EXPECT_EQ(f.program(), program);
+        EXPECT_EQ(f.session.undoSnapshot().program, undo);
+        EXPECT_EQ(f.view().undoAvailable, undoAvailable);
+        EXPECT_EQ(f.state().SlotFilePath[0], path);
+        EXPECT_EQ(f.view().tabCaptions[0], caption);
+    }
+    WorkingProgram program;
+    WorkingProgram undo;
+    bool undoAvailable;
+    QString path;
+    QString caption;
+};
+
+} // namespace
+
+TEST(SessionFiles, SaveAsThenOpenGivesTheSameProgram)
+{
+    QTemporaryDir dir;
+    SessionFixture f;
+    buildProgram(f);
+    f.session.SaveRobotFile();
+    ASSERT_EQ(f.prompts.messages.size(), 1);
+    EXPECT_EQ(f.prompts.messages[0].title, QStringLiteral(u"上書きメッセージ"));
+    EXPECT_EQ(f.prompts.messages[0].text,
+              QStringLiteral(u"ファイル名が決まっていません　　\r別名で保存してください"));
+
+    const QString path = dir.filePath(QStringLiteral("robot.qvk"));
+    f.prompts.files = {path};
+    f.session.SaveRobotFileAs();
+    ASSERT_EQ(f.prompts.dialogs.size(), 1);
+    EXPECT_EQ(f.prompts.dialogs[0].filter, OpenFilter);
+    EXPECT_EQ(f.prompts.dialogs[0].startDir, QString());
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(f.state().SlotFilePath[0], path);
+    EXPECT_EQ(f.view().tabCaptions[0], QStringLiteral("robot.qvk"));
+    EXPECT_EQ(f.state().SlotModified[0], 0);
+    EXPECT_EQ(f.state().FileDir, dir.path() + u'/');
+    EXPECT_EQ(f.state().FileTitle, QStringLiteral("robot.qvk"));
+    const WorkingProgram saved = f.program();
+
+    f.place(IconBrake, 30, 30);
+    f.session.SetScroll(0, 0);
+    f.prompts.answers = {true};
+    f.prompts.files = {path};
+    f.session.OpenRobotFile();
+    ASSERT_EQ(f.prompts.questions.size(), 1);
+    EXPECT_EQ(f.prompts.questions[0].title, QStringLiteral(u"ファイルを開く"));
+    EXPECT_EQ(f.prompts.dialogs[1].startDir, dir.path() + u'/');
+    EXPECT_EQ(f.program(), saved);
+    EXPECT_EQ(f.view().memo, QStringLiteral(u"メモ一行\r\n二行目"));
+    EXPECT_EQ(f.view().scroll.hValue, 100);
+    EXPECT_EQ(f.view().scroll.vValue, 50);
+    EXPECT_FALSE(f.view().pictures[4].visible);
+    EXPECT_EQ(f.state().SlotModified[0], 0);
+    EXPECT_FALSE(f.view().undoAvailable);
+
+    // Saving to the slot's own file needs no dialog.
+    f.place(IconBrake, 30, 30);
+    f.session.SaveRobotFile();
+    EXPECT_EQ(f.prompts.dialogs.size(), 2);
+    EXPECT_EQ(f.state().SlotModified[0], 0);
+    EXPECT_TRUE(readAll(path).contains(" 3000 ,09 1=0.5 &H00FFFFFF"));
+}
+
+TEST(SessionFiles, DeletedIconIsNotWrittenAndTheRestRenumbers)
+{
+    QTemporaryDir dir;
+    SessionFixture f;
+    f.place(IconForward, 6, 8);
+    f.place(IconWait, 8, 8);
+    f.place(IconSetLed, 10, 8);
+    f.session.IconPress(3, true);
+    f.session.DeleteSelection();
+    const QString path = dir.filePath(QStringLiteral("gap.qvk"));
+    f.prompts.files = {path};
+    f.session.SaveRobotFileAs();
+    EXPECT_FALSE(readAll(path).contains(" 800 ,"));
+    f.prompts.files = {path};
+    f.session.OpenRobotFile();
+    EXPECT_EQ(f.program().SlotCount, 4);
+    EXPECT_EQ(f.slotAt(10, 8), 3);
+    EXPECT_EQ(f.codeAt(10, 8), IconSetLed);
+    EXPECT_EQ(f.content(8, 8), EmptyCell);
+}
+
+TEST(SessionFiles, SaveAsOntoAnExistingFileAsksFirst)
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("old.qvk"), {QStringLiteral("old")});
+    SessionFixture f;
+    f.prompts.files = {path};
+    f.session.SaveRobotFileAs(); // No
+    ASSERT_EQ(f.prompts.questions.size(), 1);
+    EXPECT_EQ(f.prompts.questions[0].title, QStringLiteral(u"別名保存で重ね書き"));
+    EXPECT_EQ(f.prompts.questions[0].text,
+              QStringLiteral(u"すでに old.qvk は有ります。\r\n書換えてよろしいですか？"));
+    EXPECT_EQ(readAll(path), QByteArray("old\r\n"));
+    EXPECT_EQ(f.state().FileTitle, QString());
+    EXPECT_EQ(f.state().SlotFilePath[0], QString());
+
+    f.prompts.answers = {true};
+    f.prompts.files = {path};
+    f.session.SaveRobotFileAs();
+    EXPECT_TRUE(readAll(path).startsWith("Quorvel50 J\r\n"));
+
+    // A cancelled dialog does nothing.
+    f.prompts.files = {QString()};
+    f.session.SaveRobotFileAs();
+    EXPECT_EQ(f.state().FileTitle, QString());
+    EXPECT_EQ(f.state().SlotFilePath[0], path);
+}
+
+TEST(SessionFiles, AFailedSaveKeepsTheSlotModifiedAndItsName)
+{
+    QTemporaryDir dir;
+    SessionFixture f;
+    f.place(IconForward, 6, 8);
+    const QString path = dir.filePath(QStringLiteral("missing/robot.qvk"));
+    f.prompts.files = {path};
+    f.session.SaveRobotFileAs();
+    EXPECT_FALSE(QFile::exists(path));
+    ASSERT_EQ(f.prompts.messages.size(), 1);
+    EXPECT_TRUE(f.prompts.messages[0].text.contains(QStringLiteral("robot.qvk")));
+    EXPECT_EQ(f.prompts.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(f.state().SlotModified[0], 1);
+    EXPECT_EQ(f.state().SlotFilePath[0], QString());
+    EXPECT_EQ(f.view().tabCaptions[0], QStringLiteral(u"プログラム1"));
+
+    // A folder in the way of the file: same.
+    const QString good = dir.filePath(QStringLiteral("good.qvk"));
+    f.prompts.files = {good};
+    f.session.SaveRobotFileAs();
+    ASSERT_EQ(f.state().SlotModified[0], 0);
+    ASSERT_TRUE(QFile::remove(good));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("good.qvk")));
+    f.place(IconWait, 8, 8);
+    f.session.SaveRobotFile();
+    EXPECT_EQ(f.prompts.messages.size(), 2);
+    EXPECT_EQ(f.state().SlotModified[0], 1);
+}
+
+TEST(SessionFiles, MemoCharactersTheFileCannotHoldAreReported)
+{
+    QTemporaryDir dir;
+    SessionFixture f;
+    f.session.SetMemoText(QStringLiteral(u"ロボ") + QString::fromUcs4(U"\U0001F600"));
+    f.prompts.files = {dir.filePath(QStringLiteral("memo.qvk"))};
+    f.session.SaveRobotFileAs();
+    ASSERT_EQ(f.prompts.messages.size(), 1);
+    EXPECT_EQ(f.prompts.messages[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(f.prompts.messages[0].text.contains(QString::fromUcs4(U"\U0001F600")));
+    EXPECT_EQ(f.state().SlotModified[0], 0);
+}
+
+TEST(SessionFiles, RefusedFilesLeaveEverythingAsItWas)
+{
+    QTemporaryDir dir;
+    const QString foreign
+        = writeFile(dir, QStringLiteral("foreign.qvk"),
+                    {QStringLiteral("Quorvel50 E"), QString(), QStringLiteral("END")});
+    const QString badLine = writeFile(
+        dir, QStringLiteral("line.qvk"),
+        {QStringLiteral("Quorvel50 J"), QStringLiteral(" 398 "), QStringLiteral("END")});
+    const QString badCell
+        = writeFile(dir, QStringLiteral("cell.qvk"),
+                    {QStringLiteral("Quorvel50 J"), QString(), QStringLiteral("END"),
+                     QStringLiteral(u" 399 ,00 1=中 &H00FFFFFF")});
+    const QString badCode = writeFile(dir, QStringLiteral("code.qvk"),
+                                      {QStringLiteral("Quorvel50 J"), QString(),
+                                       QStringLiteral("END"), QStringLiteral(" 400 ,31 0=")});
+    const QString shortFile = writeFile(dir, QStringLiteral("short.qvk"),
+                                        {QStringLiteral("Quorvel50 J"), QStringLiteral(" 399 "),
+                                         QStringLiteral("END"), QStringLiteral(" 398 ,29 0=")});
+    const QString missing = dir.filePath(QStringLiteral("missing.qvk"));
+
+    SessionFixture f;
+    buildProgram(f);
+    f.session.IconPress(2, true); // a current cell for the insert
+    f.session.DeleteSelection(); // a checkpoint that must survive
+    f.session.Undo();
+    f.place(IconWait, 40, 40);
+    f.session.SurfaceRelease(12, 12, true);
+    const Untouched before(f);
+
+    struct Case
+    {
+        QString path;
+        QString text;
+        QString openTitle;
+        QString insertTitle;
+    };
+    const QString broken = QStringLiteral(u"ファイルが壊れています　　\r");
+    const QString foreignStart = QStringLiteral(u"このファイルは異なった言語で作成されています。\r"
+                                                u"ロボットが正常に動かない可能性があります。\r");
+    const QString readTitle = QStringLiteral(u"読み出しメッセージ");
+    const QString insertTitle = QStringLiteral(u"差込読出しメッセージ");
+    const QList<Case> cases = {
+        {foreign, foreignStart + QStringLiteral(u"プログラムを新規作成してください。"), readTitle,
+         QStringLiteral(u"差込読出")},
+        {badLine, broken + QStringLiteral(u"接続線座標が異常です"), readTitle, insertTitle},
+        {badCell, broken + QStringLiteral(u"アイコン座標が異常です"), readTitle, insertTitle},
+        {badCode, broken + QStringLiteral(u"アイコン番号が異常です"), readTitle, insertTitle},
+        {shortFile, broken + QStringLiteral(u"データ区分が異常"), readTitle, insertTitle},
+        {missing, QStringLiteral(u"ファイルが有りません　　\r確認してください。"), readTitle,
+         insertTitle},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        f.prompts.answers = {true};
+        f.prompts.files = {c.path};
+        const int beeps = f.prompts.beeps;
+        f.session.OpenRobotFile();
+        ASSERT_FALSE(f.prompts.messages.isEmpty());
+        EXPECT_EQ(f.prompts.messages.last().title, c.openTitle);
+        EXPECT_EQ(f.prompts.messages.last().text, c.text);
+        EXPECT_EQ(f.prompts.messages.last().icon, MessageIcon::Warning);
+        EXPECT_EQ(f.prompts.beeps - beeps, c.path == missing ? 1 : 0);
+        before.expectSame(f);
+
+        f.prompts.files = {c.path};
+        f.session.InsertRobotFile();
+        EXPECT_EQ(f.prompts.messages.last().title, c.insertTitle);
+        if (c.path == foreign)
+            EXPECT_TRUE(f.prompts.messages.last().text.endsWith(
+                QStringLiteral(u"プログラムの差込を中止します。")));
+        else
+            EXPECT_EQ(f.prompts.messages.last().text, c.text);
+        before.expectSame(f);
+    }
+}
+
+TEST(SessionFiles, InsertPlacesTheFileAtTheCurrentCell)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("part.qvk"));
+    {
+        SessionFixture source;
+        source.place(IconForward, 0, 0);
+        source.line(1, 0);
+        source.place(IconWait, 2, 0);
+        source.line(95, 0); // lands on column 99
+        source.line(0, 57); // lands on row 59
+        source.place(IconBrake, 96, 56); // lands on column 100
+        source.place(IconSetBeep, 16, 2); // lands on END's cell
+        source.prompts.files = {path};
+        source.session.SaveRobotFileAs();
+        ASSERT_TRUE(QFile::exists(path));
+    }
+
+    SessionFixture f;
+    f.session.InsertRobotFile();
+    EXPECT_EQ(f.prompts.messages.last().title, QStringLiteral(u"差込読出"));
+    EXPECT_EQ(f.prompts.messages.last().text, QStringLiteral(u"差し込み先が選択されていません。"));
+    EXPECT_EQ(f.prompts.messages.last().icon, MessageIcon::None);
+    f.destination(5, 2); // a connector
+    f.session.InsertRobotFile();
+    EXPECT_EQ(f.prompts.messages.last().text, QStringLiteral(u"差し込み先が不適切です。"));
+    EXPECT_TRUE(f.prompts.dialogs.isEmpty());
+    f.session.ClearSelection();
+
+    f.place(IconLoop, 4, 2); // occupies the cell the file's Forward icon would take
+    f.session.IconPress(2, true);
+    ASSERT_EQ(f.state().CurrentCell, CellIndex(4, 2));
+    const WorkingProgram before = f.program();
+    f.prompts.files = {path};
+    f.session.InsertRobotFile();
+    EXPECT_EQ(f.prompts.messages.size(), 2);
+    EXPECT_EQ(f.codeAt(4, 2), IconLoop);
+    EXPECT_EQ(f.content(5, 2), LineCell);
+    EXPECT_EQ(f.codeAt(6, 2), IconWait);
+    EXPECT_EQ(f.program().SlotParams[f.slotAt(6, 2)], QStringLiteral("19 1=0.5 &H00FFFFFF"));
+    EXPECT_TRUE(f.view().pictures[f.slotAt(6, 2)].visible);
+    EXPECT_EQ(f.view().labels[f.slotAt(6, 2)][1].text, QStringLiteral("0.5"));
+    EXPECT_EQ(f.codeAt(20, 4), IconEnd);
+    // The file's BEGIN and END are not inserted.
+    EXPECT_EQ(f.content(6, 6), EmptyCell);
+    EXPECT_EQ(f.content(24, 6), EmptyCell);
+    // Nothing beyond the lattice, nothing wrapped onto the next row.
+    EXPECT_EQ(f.content(0, 3), EmptyCell);
+    EXPECT_EQ(f.program().SlotCount, 4); // BEGIN, END, Loop and the inserted Wait
+    EXPECT_EQ(f.mark(4, 2), 2);
+    EXPECT_EQ(f.state().SlotModified[0], 1);
+    EXPECT_TRUE(f.view().undoAvailable);
+    f.session.Undo();
+    EXPECT_EQ(f.program().CellContent, before.CellContent);
+    EXPECT_EQ(f.program().SlotCount, before.SlotCount);
+}
+
+TEST(SessionFiles, ClosingAsksOnceListingEveryModifiedSlot)
+{
+    SessionFixture f;
+    EXPECT_TRUE(f.session.ConfirmEditorClose());
+    EXPECT_TRUE(f.prompts.questions.isEmpty());
+
+    f.session.SwitchSlot(1);
+    f.place(IconForward, 6, 8);
+    f.session.SwitchSlot(3);
+    f.place(IconForward, 6, 8);
+    EXPECT_FALSE(f.session.ConfirmEditorClose());
+    ASSERT_EQ(f.prompts.questions.size(), 1);
+    EXPECT_EQ(f.prompts.questions[0].title, QStringLiteral(u"編集プログラムの終了"));
+    EXPECT_EQ(f.prompts.questions[0].text,
+              QStringLiteral(u"プログラム2は未更新です。よろしいですか？\r"
+                             u"プログラム4は未更新です。よろしいですか？\r"));
+    EXPECT_EQ(f.prompts.questions[0].icon, MessageIcon::None);
+    f.prompts.answers = {true};
+    EXPECT_TRUE(f.session.ConfirmEditorClose());
+}
