@@ -3,12 +3,12 @@
 #include "model/iconcatalogue.h"
 #include "model/parameterstring.h"
 #include "model/samples.h"
-#include "partsprompts.h"
+#include "partsfixture.h"
 
 #include <gtest/gtest.h>
 
 using namespace zuvo;
-using namespace zuvo::testing;
+using namespace zuvo::test;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -109,7 +109,8 @@ TEST(HiddenClipboard, PasteSkipsOccupiedCellsBeginEndAndTheLatticeEdge)
 {
     PartsEditor e;
     beginLineForward(e);
-    const int led = e.place(IconSetLed, 4, 12);
+    e.place(IconSetLed, 4, 12);
+    const int led = e.slotAt(4, 12);
     e.box(2, 4, 4, 4);
     e.session.CopyBoxToClip();
     EXPECT_EQ(e.state().ClipIcons,
@@ -202,8 +203,8 @@ TEST(HiddenClipboard, PasteStopsAtTheIconCountLimit)
     EXPECT_EQ(e.program().SlotCount, 100);
     EXPECT_EQ(e.program().iconCodeAt(60, 50), IconForward);
     EXPECT_FALSE(e.program().holdsIcon(62, 50));
-    ASSERT_EQ(e.prompts.boxes.size(), 1u);
-    EXPECT_EQ(e.prompts.boxes[0].title, u"Ｐｕｔ＿Ｃｏｐｙ"_s);
+    ASSERT_EQ(e.prompts.messages.size(), 1);
+    EXPECT_EQ(e.prompts.messages[0].title, u"Ｐｕｔ＿Ｃｏｐｙ"_s);
 
     // The slotsBefore page lists every slot that exists, and no more.
     e.session.DebugViewStep();
@@ -364,17 +365,17 @@ TEST(DebugAids, SwitchesShowTheTransmitTextAndBendTheChecksum)
             e.session.RunGrammarCheck();
     };
     send();
-    ASSERT_EQ(e.prompts.transmitted.size(), 1) << e.view().messageText.toStdString();
+    ASSERT_EQ(e.prompts.transmissions.size(), 1) << e.view().messageText.toStdString();
     const QString plain = e.view().txData;
     EXPECT_FALSE(e.view().txDataVisible);
 
     e.session.SetMemoText(u"raw_bits"_s);
     e.session.SetMemoText(u"bad_csum"_s);
     send();
-    ASSERT_EQ(e.prompts.transmitted.size(), 2);
+    ASSERT_EQ(e.prompts.transmissions.size(), 2);
     EXPECT_TRUE(e.view().txDataVisible);
     EXPECT_EQ(e.view().txData, plain + u" 5"_s);
-    EXPECT_NE(e.prompts.transmitted[1], e.prompts.transmitted[0]);
+    EXPECT_NE(e.prompts.transmissions[1], e.prompts.transmissions[0]);
 
     // At the design width the text stays hidden even with the switch on the command line.
     PartsEditor narrow;
@@ -382,7 +383,7 @@ TEST(DebugAids, SwitchesShowTheTransmitTextAndBendTheChecksum)
     narrow.session.SetMemoText(u"合同会社\u3000vezudavi１"_s);
     for (int press = 0; press < 4; ++press)
         narrow.session.RunGrammarCheck();
-    ASSERT_EQ(narrow.prompts.transmitted.size(), 1);
+    ASSERT_EQ(narrow.prompts.transmissions.size(), 1);
     EXPECT_EQ(narrow.view().txData, plain);
     EXPECT_FALSE(narrow.view().txDataVisible);
 }

@@ -1,19 +1,20 @@
 #include "editor/propertyform.h"
 #include "model/iconcatalogue.h"
 #include "model/robotfile.h"
-#include "partsprompts.h"
+#include "partsfixture.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace zuvo;
-using namespace zuvo::testing;
+using namespace zuvo::test;
 using namespace Qt::StringLiterals;
 
 TEST(SessionForm, ApplyWritesTheValueAndEndsTheSelection)
 {
     PartsEditor e;
-    const int slot = e.place(IconBrake, 4, 4);
+    e.place(IconBrake, 4, 4);
+    const int slot = e.slotAt(4, 4);
     e.clickIcon(4, 4);
     ASSERT_TRUE(e.view().form.applyButton.visible);
     EXPECT_FALSE(e.view().form.mapVisible);
@@ -22,7 +23,7 @@ TEST(SessionForm, ApplyWritesTheValueAndEndsTheSelection)
 
     // Saved while the form is up: the value set afterwards is still an unsaved change.
     QTemporaryDir dir;
-    e.prompts.saveFile = dir.filePath(u"brake.qvk"_s);
+    e.prompts.files.push_back(dir.filePath(u"brake.qvk"_s));
     e.session.SaveRobotFileAs();
     ASSERT_EQ(e.state().SlotModified[0], 0);
     ASSERT_TRUE(e.view().form.applyButton.visible);
@@ -46,7 +47,8 @@ TEST(SessionForm, ApplyWritesTheValueAndEndsTheSelection)
 TEST(SessionForm, LeavingTheFormOtherwiseDiscardsTheEdits)
 {
     PartsEditor e;
-    const int slot = e.place(IconRepeat, 4, 4);
+    e.place(IconRepeat, 4, 4);
+    const int slot = e.slotAt(4, 4);
     e.clickIcon(4, 4);
     e.session.FormSetNumberText(u"99"_s);
     e.clickIcon(4, 4); // a second click unselects
@@ -80,7 +82,8 @@ TEST(SessionForm, IconsWithoutParametersLeaveTheNavigator)
 TEST(SessionForm, VariableOperandRoundTripsThroughTheIcon)
 {
     PartsEditor e;
-    const int slot = e.place(IconVariableBranch, 4, 4);
+    e.place(IconVariableBranch, 4, 4);
+    const int slot = e.slotAt(4, 4);
     e.clickIcon(4, 4);
     e.session.FormSelectListItem(1, 3); // Ｃ
     EXPECT_FALSE(e.view().form.numberBox.enabled);
@@ -108,7 +111,7 @@ TEST(SessionForm, HandEditedValuesFromAFileOpenWithoutFailing)
     ASSERT_TRUE(WriteRobotFile(file, path).ok);
 
     PartsEditor e;
-    e.prompts.openFile = path;
+    e.prompts.files.push_back(path);
     e.session.OpenRobotFile();
     ASSERT_EQ(e.program().SlotParams[e.slotAt(4, 4)], u"24 1=9 &H00FFFFFF"_s);
 
