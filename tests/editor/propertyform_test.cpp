@@ -165,20 +165,6 @@ TEST(PropertyForm, EachLayoutShowsItsHeadingAndOnlyItsControls)
     EXPECT_FALSE(p.view.memos[1].visible);
 }
 
-TEST(PropertyForm, IconsWithoutParametersKeepTheNavigator)
-{
-    Panel p;
-    for (int code : {8, 13, 14, 15, 16, 20, 21, 25, 29, 30}) {
-        p.form.ShowIconParameters(9, u"09 1=0.5 &H00FFFFFF"_s);
-        p.form.ShowIconParameters(code, u"%1 0="_s.arg(code, 2, 10, QChar(u'0')));
-        EXPECT_TRUE(p.view.mapVisible) << code;
-        EXPECT_FALSE(p.view.applyButton.visible) << code;
-        EXPECT_FALSE(p.view.title.visible) << code;
-        EXPECT_FALSE(p.view.numberBox.visible) << code;
-        EXPECT_EQ(p.form.ApplyIconParameters(code, u"08 0="_s), u"08 0="_s);
-    }
-}
-
 TEST(PropertyForm, TimesAndCountsAreCorrectedIntoTheirRanges)
 {
     Panel p;
