@@ -47,21 +47,24 @@ qint64 hexValue(const QString &token)
 // Pass 1: the frame text of blank-separated tokens.
 QString frameText(const QString &txData)
 {
-    QString text = trimBlanks(txData.toUpper()) + u' ';
+    const QString text = trimBlanks(txData.toUpper()) + u' ';
     qsizetype blank = text.indexOf(u' ');
     const QString firstToken = text.left(blank);
-    QString rest = text.mid(blank + 1);
+    qsizetype rest = blank + 1; // where the rest of the text begins
 
     QString frame = QStringLiteral("x5C wA EF wA ") + firstToken + QStringLiteral(" w1 ");
+    frame.reserve(frame.size() + 6 * (text.size() / 3) + 40);
     qint64 counter = hexValue(firstToken);
     qint64 sum = 0;
     // The first byte opens the frame but is not counted in its checksum; at most 256 - its
-    // value tokens follow it.
-    while (rest.size() >= 2) {
-        rest = trimBlanks(rest) + u' ';
-        blank = rest.indexOf(u' ');
-        const QString token = rest.left(blank);
-        rest = rest.mid(blank + 1);
+    // value tokens follow it. The text ends in exactly one blank, so a rest of two characters
+    // or more still holds a token.
+    while (text.size() - rest >= 2) {
+        while (text[rest] == u' ')
+            ++rest;
+        blank = text.indexOf(u' ', rest);
+        const QString token = text.mid(rest, blank - rest);
+        rest = blank + 1;
         sum += hexValue(token);
         if (sum > 255)
             sum -= 256;
