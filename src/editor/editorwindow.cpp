@@ -36,8 +36,21 @@ QFont editorFont()
 
 EditorWindow::EditorWindow(int editorStartMode, const QStringList &commandLineWords,
                            QWidget *parent)
+    : EditorWindow(editorStartMode, commandLineWords, nullptr, parent)
+{
+}
+
+EditorWindow::EditorWindow(int editorStartMode, const QStringList &commandLineWords,
+                           EditorPrompts &prompts, QWidget *parent)
+    : EditorWindow(editorStartMode, commandLineWords, &prompts, parent)
+{
+}
+
+EditorWindow::EditorWindow(int editorStartMode, const QStringList &commandLineWords,
+                           EditorPrompts *prompts, QWidget *parent)
     : QMainWindow(parent)
-    , m_prompts(this)
+    , m_qtPrompts(this)
+    , m_prompts(prompts ? *prompts : m_qtPrompts)
     , m_session(m_prompts)
     , m_editorStartMode(editorStartMode)
 {

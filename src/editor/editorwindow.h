@@ -32,6 +32,9 @@ public:
 
     EditorWindow(int editorStartMode, const QStringList &commandLineWords,
                  QWidget *parent = nullptr);
+    // With other prompts in place of the Qt dialogs (tests script the answers).
+    EditorWindow(int editorStartMode, const QStringList &commandLineWords, EditorPrompts &prompts,
+                 QWidget *parent = nullptr);
     ~EditorWindow() override;
 
     EditorSession &session() { return m_session; }
@@ -60,6 +63,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    EditorWindow(int editorStartMode, const QStringList &commandLineWords, EditorPrompts *prompts,
+                 QWidget *parent);
     void buildProgramArea(QWidget *client);
     void applyLayout();
     void leaveEditor();
@@ -69,7 +74,8 @@ private:
     void focusSurface();
     void render();
 
-    QtEditorPrompts m_prompts;
+    QtEditorPrompts m_qtPrompts;
+    EditorPrompts &m_prompts;
     EditorSession m_session;
     EditorLayout m_layout;
     QFrame *m_area = nullptr; // 編集窓
