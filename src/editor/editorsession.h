@@ -143,6 +143,7 @@ private:
     void ShowAllSlotValues();
     void ShowIconHelp(int code);
     void hideIconPicture(int slot); // the picture and its three value labels
+    void showPictureAt(int x, int y); // the picture of the icon a cell holds, if any
     void redrawWholeGrid(); // every cell white, pictures and labels from the program
     void beepTwice();
 

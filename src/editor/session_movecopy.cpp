@@ -112,7 +112,7 @@ void EditorSession::moveOneCell(int sx, int sy, int tx, int ty)
     }
     if (m_program.holdsBeginOrEnd(tx, ty)) {
         ShowWarning(QStringLiteral(u"開始、終了の場所に移動できません"));
-        m_view.pictures[ContentSlot(m_program.CellContent(tx, ty))].visible = true;
+        showPictureAt(tx, ty);
         return;
     }
     const qint16 source = m_program.CellContent(sx, sy);
@@ -175,7 +175,7 @@ bool EditorSession::copyOneCell(int sx, int sy, int tx, int ty)
     }
     if (m_program.holdsBeginOrEnd(tx, ty)) {
         ShowWarning(QStringLiteral(u"開始、終了の場所に複写できません。"));
-        m_view.pictures[ContentSlot(m_program.CellContent(tx, ty))].visible = true;
+        showPictureAt(tx, ty);
         return true;
     }
     if (m_program.holdsBeginOrEnd(sx, sy)) {

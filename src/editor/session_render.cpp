@@ -89,6 +89,13 @@ void EditorSession::ShowAllSlotValues()
         ShowSlotValues(slot);
 }
 
+void EditorSession::showPictureAt(int x, int y)
+{
+    const int value = m_program.CellContent(x, y);
+    if (ContentHoldsIcon(value) && ContentSlot(value) < IconSlotLimit)
+        m_view.pictures[ContentSlot(value)].visible = true;
+}
+
 void EditorSession::hideIconPicture(int slot)
 {
     if (slot < 0 || slot >= IconSlotLimit)

@@ -119,7 +119,7 @@ void EditorSession::DeleteSelection()
                 mark = 2;
             } else if (m_program.holdsBeginOrEnd(x, y)) {
                 ShowWarning(QStringLiteral(u"開始、終了は削除できません"));
-                m_view.pictures[ContentSlot(content)].visible = true;
+                showPictureAt(x, y);
             } else if (content == LineCell) {
                 content = EmptyCell;
                 RedrawCell(x, y, ColourWhite);
