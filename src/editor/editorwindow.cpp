@@ -80,7 +80,7 @@ EditorWindow::EditorWindow(int editorStartMode, const QStringList &commandLineWo
 
     m_debug = new DebugPanel(m_session, this);
     m_menus = new EditorMenus(m_session, this);
-    m_volume = new VolumeControlLauncher(this);
+    setVolumeControlLauncher(new VolumeControlLauncher(this));
 
     connect(&m_session, &EditorSession::changed, this, &EditorWindow::render);
     connect(m_strips, &ScrollStrips::jumped, this, &EditorWindow::focusSurface);
@@ -91,12 +91,6 @@ EditorWindow::EditorWindow(int editorStartMode, const QStringList &commandLineWo
     connect(m_menus, &EditorMenus::volumeRequested, this, &EditorWindow::openVolumeControl);
     connect(m_menus, &EditorMenus::versionRequested, this, [this] { ShowVersionBox(this); });
     connect(m_menus, &EditorMenus::aboutRequested, this, [this] { ShowAboutBox(this); });
-    connect(m_volume, &VolumeControlLauncher::finished, this, &EditorWindow::volumeControlClosed);
-    connect(m_volume, &VolumeControlLauncher::unavailable, this, [this](const QString &text) {
-        m_prompts.showMessage(QStringLiteral("音量プロパティ表示"), text, MessageIcon::Exclamation);
-        volumeControlClosed();
-    });
-
     m_blink.setInterval(BlinkIntervalMs);
     connect(&m_blink, &QTimer::timeout, &m_session, &EditorSession::BlinkTick);
     m_blink.start();
@@ -199,6 +193,20 @@ void EditorWindow::announceLeft()
     // Queued: the receiver may delete this window, which must not happen inside the menu
     // action or the close event that asked.
     QTimer::singleShot(0, this, [this] { emit left(); });
+}
+
+void EditorWindow::setVolumeControlLauncher(VolumeControlLauncher *launcher)
+{
+    if (m_volume == launcher)
+        return;
+    delete m_volume;
+    m_volume = launcher;
+    m_volume->setParent(this);
+    connect(m_volume, &VolumeControlLauncher::finished, this, &EditorWindow::volumeControlClosed);
+    connect(m_volume, &VolumeControlLauncher::unavailable, this, [this](const QString &text) {
+        m_prompts.showMessage(QStringLiteral("音量プロパティ表示"), text, MessageIcon::Exclamation);
+        volumeControlClosed();
+    });
 }
 
 void EditorWindow::openVolumeControl()

@@ -52,6 +52,8 @@ public:
     ScrollStrips *scrollStrips() const { return m_strips; }
     EditorMenus *menus() const { return m_menus; }
     QTimer &blinkTimer() { return m_blink; }
+    // The launcher the 音 item runs; the window takes it over (tests give their own mixers).
+    void setVolumeControlLauncher(VolumeControlLauncher *launcher);
 
 signals:
     // The user has confirmed leaving the editor; emitted once, after the event that asked.

@@ -47,6 +47,7 @@ private:
     CellGrid<quint32> m_paintedColour;
     CellGrid<quint8> m_paintedBar;
     int m_pressSlot = -1; // a press on the surface that went to an icon's picture
+    bool m_releaseEndsDoubleClick = false;
 };
 
 } // namespace zuvo

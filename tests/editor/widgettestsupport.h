@@ -33,6 +33,9 @@ protected:
     void SetUp() override
     {
         window = std::make_unique<EditorWindow>(10, QStringList {}, prompts);
+        prompts.messageArea = [this] {
+            return window->session().view().messageText;
+        };
         window->show();
         QCoreApplication::processEvents();
     }
@@ -66,6 +69,14 @@ protected:
             return (v / 2) * 59 + (v % 2 ? 53 : 24);
         };
         return QPoint(axis(x), axis(y));
+    }
+
+    // A double-click as the system delivers it: press, release, double-click, release.
+    static void doubleClick(QWidget *w, QPoint pos = QPoint())
+    {
+        QTest::mouseClick(w, Qt::LeftButton, {}, pos);
+        QTest::mouseDClick(w, Qt::LeftButton, {}, pos);
+        QTest::mouseRelease(w, Qt::LeftButton, {}, pos);
     }
 
     void clickCell(int x, int y, Qt::MouseButton button = Qt::LeftButton)

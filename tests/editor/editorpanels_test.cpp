@@ -1,0 +1,108 @@
+#include "editor/editormenus.h"
+#include "editor/iconpicturewidget.h"
+#include "editor/memowords.h"
+#include "transmit/volumecontrollauncher.h"
+#include "widgettestsupport.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace zuvo::test {
+namespace {
+
+const QString Hint = QStringLiteral("アイコンｸﾞﾘｯﾄﾞを選択してアイコンをクリックするか");
+
+TEST_F(EditorWindowTest, DebugPanelAppearsOnTheMemoWordAndPagesThroughTheList)
+{
+    auto *memo = control<QPlainTextEdit>("Text1");
+    auto *debugButton = control<QPushButton>("デバッグ");
+    EXPECT_FALSE(debugButton->isVisible());
+
+    memo->setPlainText(MemoNameWord(0));
+    QCoreApplication::processEvents(); // the memo box is emptied after its own notification
+    EXPECT_TRUE(memo->toPlainText().isEmpty());
+    EXPECT_TRUE(debugButton->isVisible());
+    EXPECT_TRUE(control("Text", 10)->isVisible());
+    EXPECT_EQ(control<QPushButton>("前詰め")->text(), QStringLiteral("前詰"));
+    EXPECT_EQ(debugButton->text(), QStringLiteral("Debag"));
+    // A separate tool window: the program area stays uncovered.
+    EXPECT_NE(debugButton->window(), window.get());
+
+    // The pointer over the grid fills the boxes.
+    const QPoint over = cellPixel(2, 4);
+    QMouseEvent move(QEvent::MouseMove, QPointF(over), surface()->mapToGlobal(QPointF(over)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(surface(), &move);
+    EXPECT_EQ(control<QLineEdit>("Text", 6)->text(), QStringLiteral("Point=2"));
+
+    auto *list = control<QListWidget>("List1");
+    EXPECT_FALSE(list->isVisible());
+    QTest::mouseClick(debugButton, Qt::LeftButton);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("Pic(x,y)"));
+    for (int page = 1; page < 5; ++page)
+        QTest::mouseClick(debugButton, Qt::LeftButton);
+    EXPECT_FALSE(list->isVisible());
+
+    memo->setPlainText(MemoNameWord(1));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(debugButton->isVisible());
+}
+
+TEST_F(EditorWindowTest, VolumeItemWithoutAnyMixerSaysWhatToInstall)
+{
+    window->setVolumeControlLauncher(new VolumeControlLauncher(
+        {{QStringLiteral("zuvo-no-such-mixer"), {}, {}}}, {QStringLiteral("/nonexistent")}));
+    window->menus()->item(QStringLiteral("音"))->trigger();
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text, VolumeControlLauncher::unavailableText());
+    // The reminder stood in the message area while the box was up.
+    EXPECT_TRUE(prompts.messages[0].messageArea.startsWith(
+        QStringLiteral("ボリュームは最大になっていますか。")));
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(control<QLabel>("text2")->text().startsWith(Hint));
+}
+
+TEST_F(EditorWindowTest, VolumeItemDisablesTheEditorUntilTheMixerIsClosed)
+{
+    const QString shell = QStandardPaths::findExecutable(QStringLiteral("sh"));
+    ASSERT_FALSE(shell.isEmpty());
+    window->setVolumeControlLauncher(new VolumeControlLauncher(
+        {{QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("sleep 0.2")}, {}}}, {}));
+    window->menus()->item(QStringLiteral("音"))->trigger();
+    EXPECT_FALSE(window->isEnabled());
+    EXPECT_TRUE(control<QLabel>("text2")->text().startsWith(
+        QStringLiteral("ボリュームは最大になっていますか。")));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return window->isEnabled(); }, 10000));
+    EXPECT_TRUE(control<QLabel>("text2")->text().startsWith(Hint));
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(EditorWindowTest, DoubleClickOnTheGridLeavesNothingSelected)
+{
+    clickCell(12, 12);
+    clickCell(14, 12);
+    EXPECT_EQ(session().program().CellMark(12, 12), 1);
+    doubleClick(surface(), cellPixel(16, 12));
+    for (int x : {12, 14, 16})
+        EXPECT_NE(session().program().CellMark(x, 12), 1) << x;
+    EXPECT_EQ(session().state().CurrentCell, -1);
+}
+
+TEST_F(EditorWindowTest, DoubleClickOnAnIconThenAClickMovesIt)
+{
+    doubleClick(surface()->picture(1)); // END
+    EXPECT_EQ(session().state().MoveSlot, 1);
+    clickCell(8, 6);
+    EXPECT_EQ(session().program().iconCodeAt(8, 6), 30);
+    EXPECT_FALSE(ContentHoldsIcon(session().program().CellContent(20, 4)));
+    EXPECT_EQ(surface()->picture(1)->pos(), QPoint(4 * 59 + 1, 3 * 59 + 1));
+}
+
+} // namespace
+} // namespace zuvo::test
