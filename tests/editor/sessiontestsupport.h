@@ -4,6 +4,10 @@
 #include "editor/editorsession.h"
 #include "scriptedprompts.h"
 
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+
 namespace zuvo::test {
 
 // A session with its prompts; the prompts see the session's message area.
@@ -51,5 +55,18 @@ struct SessionFixture
     // The pending corner that a move or copy goes to.
     void destination(int x, int y) { session.SurfaceRelease(x, y, false); }
 };
+
+// Writes a robot file line by line in code page 932 with CR LF; returns its path.
+inline QString writeLines(const QTemporaryDir &dir, const QString &name, const QStringList &lines)
+{
+    QStringEncoder encoder("CP932");
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += encoder.encode(line + QStringLiteral("\r\n"));
+    QFile file(dir.filePath(name));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return file.fileName();
+}
 
 } // namespace zuvo::test
