@@ -5,6 +5,7 @@
 #include "editor/editbuttons.h"
 #include "editor/editormenus.h"
 #include "editor/gridsurface.h"
+#include "editor/picturebutton.h"
 #include "editor/scrollstrips.h"
 #include "editor/slottabs.h"
 #include "help/aboutboxes.h"
@@ -120,6 +121,14 @@ void EditorWindow::buildProgramArea(QWidget *client)
     m_area->setLineWidth(1);
     m_viewport = new QWidget(m_area);
     m_viewport->setObjectName(QStringLiteral("編集窓内側"));
+    // The grid source pictures bmp(0..31), one per IconCode and one spare, kept hidden.
+    for (int k = 0; k < 32; ++k) {
+        auto *source = new PictureButton(QStringLiteral("bmp"),
+                                         QSize(IconPictureSize, IconPictureSize), m_viewport);
+        source->setProperty("index", k);
+        source->setIconCode(k);
+        source->hide();
+    }
     m_surface = new GridSurface(m_session, m_viewport);
 }
 

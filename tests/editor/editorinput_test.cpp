@@ -265,6 +265,23 @@ TEST_F(EditorWindowTest, MemoEditsReachTheSessionAndUndoFollowsTheView)
               QStringLiteral(":/buttons/undo_spent.svg"));
 }
 
+TEST_F(EditorWindowTest, ControlZUndoesLikeTheMenuItem)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::mouseClick(control("bmp", 32), Qt::LeftButton);
+    clickCell(6, 4);
+    ASSERT_TRUE(ContentHoldsIcon(session().program().CellContent(6, 4)));
+    QTest::keyClick(surface(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(ContentHoldsIcon(session().program().CellContent(6, 4)));
+    EXPECT_TRUE(surface()->hasFocus());
+    // Z alone is a grid key, not an undo.
+    QTest::mouseClick(control("bmp", 33), Qt::LeftButton);
+    clickCell(6, 4);
+    QTest::keyClick(surface(), Qt::Key_Z);
+    EXPECT_TRUE(ContentHoldsIcon(session().program().CellContent(6, 4)));
+}
+
 TEST_F(EditorWindowTest, CheckButtonRunsTheStagesAndShowsItsPicture)
 {
     clickCell(3, 4); // the connector between BEGIN's cell and the next one

@@ -34,6 +34,11 @@ TEST_F(EditorWindowTest, OpensAtTheDesignSizeWithEveryAreaInPlace)
     EXPECT_EQ(surface()->objectName(), QStringLiteral("編集エリア"));
     EXPECT_EQ(surface()->size(), QSize(2941, 1761));
     EXPECT_EQ(window->findChildren<IconPictureWidget *>(QStringLiteral("Drow")).size(), 100);
+    // The hidden grid source pictures bmp(0..31) lie in the program area.
+    auto *source = control<PictureButton>("bmp", 30);
+    EXPECT_FALSE(source->isVisible());
+    EXPECT_EQ(source->iconCode(), 30);
+    EXPECT_TRUE(control("編集窓")->isAncestorOf(source));
 
     // The bottom panel, in its own coordinates.
     EXPECT_EQ(placeIn(control("プログラム", 0), frame5), QRect(8, 0, 193, 17));
