@@ -174,6 +174,22 @@ TEST(SessionCopy, CopiesLinesAndIconsAndNoKeepsBoth)
     EXPECT_EQ(f.content(2, 14), EmptyCell);
 }
 
+TEST(SessionCopy, ShiftOverTheGridCopiesOnceThenOnlyWarns)
+{
+    SessionFixture f;
+    f.place(IconWait, 6, 8);
+    f.session.IconPress(2, true);
+    const QPoint overCell = iconPicturePosition(10, 8) + QPoint(5, 5);
+    f.session.SurfaceMove(overCell, false, true, false);
+    EXPECT_EQ(f.codeAt(10, 8), IconWait);
+    EXPECT_EQ(f.state().BoxState, -1);
+    f.session.SurfaceMove(overCell + QPoint(59 * 2, 0), false, true, false);
+    EXPECT_EQ(f.content(12, 8), EmptyCell);
+    EXPECT_EQ(f.view().messageText, QStringLiteral(u"複写先もしくは元が選択されていません。"));
+    f.session.SurfaceMove(overCell, false, true, true); // Shift with Ctrl: neither
+    EXPECT_EQ(f.program().SlotCount, 4);
+}
+
 TEST(SessionDelete, DeletesAllButBeginWhichStaysSelected)
 {
     SessionFixture f;
