@@ -27,9 +27,9 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-// Filters come as "description|pattern|description|pattern"; Qt wants "description (pattern)"
-// entries joined by ";;".
-QString qtFilter(const QString &filter)
+} // namespace
+
+QString QtEditorPrompts::dialogFilter(const QString &filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     if (parts.size() < 2)
@@ -40,8 +40,7 @@ QString qtFilter(const QString &filter)
     return entries.join(QStringLiteral(";;"));
 }
 
-// The extension of the first pattern of a filter ("*.qvk" gives "qvk"), empty when none.
-QString defaultSuffix(const QString &filter)
+QString QtEditorPrompts::dialogSuffix(const QString &filter)
 {
     static const QRegularExpression pattern(QStringLiteral(R"(\*\.([A-Za-z0-9]+))"));
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -49,8 +48,6 @@ QString defaultSuffix(const QString &filter)
     const QRegularExpressionMatch m = pattern.match(patterns);
     return m.hasMatch() ? m.captured(1) : QString();
 }
-
-} // namespace
 
 QString QtEditorPrompts::boxText(const QString &text)
 {
@@ -83,7 +80,7 @@ void QtEditorPrompts::beep()
 QString QtEditorPrompts::chooseOpenFile(const QString &title, const QString &startDir,
                                         const QString &filter)
 {
-    QFileDialog dialog(m_owner, title, startDir, qtFilter(filter));
+    QFileDialog dialog(m_owner, title, startDir, dialogFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
@@ -95,12 +92,12 @@ QString QtEditorPrompts::chooseOpenFile(const QString &title, const QString &sta
 QString QtEditorPrompts::chooseSaveFile(const QString &title, const QString &startDir,
                                         const QString &filter)
 {
-    QFileDialog dialog(m_owner, title, startDir, qtFilter(filter));
+    QFileDialog dialog(m_owner, title, startDir, dialogFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The editor asks its own overwrite question with its own wording.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog.setDefaultSuffix(defaultSuffix(filter));
+    dialog.setDefaultSuffix(dialogSuffix(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
