@@ -106,3 +106,37 @@ TEST_F(EditorWindowTest, DoubleClickOnAnIconThenAClickMovesIt)
 
 } // namespace
 } // namespace zuvo::test
+
+namespace zuvo::test {
+namespace {
+
+TEST_F(EditorWindowTest, TransmitTextShowsBesideAWideEditorWithTheHexSwitch)
+{
+    window->resizeClient(QSize(1092, 642)); // outer 1100 x 700
+    QCoreApplication::processEvents();
+    control<QPlainTextEdit>("Text1")->setPlainText(QStringLiteral("raw_bits"));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(session().state().HexDisp, 1);
+
+    // BEGIN, Forward, END in a row, joined by lines.
+    QTest::mouseClick(control("bmp", 32), Qt::LeftButton);
+    clickCell(4, 4);
+    session().BlinkTick();
+    session().BlinkTick();
+    doubleClick(surface()->picture(1));
+    clickCell(6, 4);
+    clickCell(3, 4);
+    clickCell(5, 4);
+    for (int press = 0; press < 4; ++press)
+        QTest::mouseClick(control("文法"), Qt::LeftButton);
+    ASSERT_EQ(prompts.transmissions.size(), 1) << session().view().messageText.toStdString();
+
+    auto *tx = control<QPlainTextEdit>("TXdata");
+    EXPECT_TRUE(tx->isVisible());
+    EXPECT_EQ(placeIn(tx, client()), QRect(790, 494, 293, 145));
+    EXPECT_TRUE(tx->toPlainText().startsWith(QStringLiteral("01 3A 5C C4 B4 E1 F1 F9")));
+    EXPECT_TRUE(tx->isReadOnly());
+}
+
+} // namespace
+} // namespace zuvo::test
