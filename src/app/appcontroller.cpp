@@ -84,6 +84,8 @@ void AppController::ShowStartScreen()
 {
     if (m_ending)
         return;
+    // A balloon left from before would speak of a box the pointer is no longer over.
+    m_startScreen->PointAtBox(-1);
     m_startScreen->show();
     m_startScreen->raise();
     m_startScreen->activateWindow();

@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QUrl>
 
+#include <pwd.h>
+#include <unistd.h>
+
 namespace zuvo {
 
 InstanceLock::InstanceLock(const QString &lockFilePath)
@@ -25,8 +28,12 @@ QString InstanceLock::DefaultPath()
     QString user = qEnvironmentVariable("USER");
     if (user.isEmpty())
         user = qEnvironmentVariable("LOGNAME");
-    if (user.isEmpty())
-        user = QStringLiteral("user");
+    if (user.isEmpty()) {
+        // Started without a login environment: the account behind the process still counts.
+        const passwd *account = getpwuid(getuid());
+        user = account && account->pw_name ? QString::fromLocal8Bit(account->pw_name)
+                                           : QString::number(getuid());
+    }
     // Percent-encoded: a name can neither leave the directory nor collide with another user's.
     const QString safeUser = QString::fromLatin1(QUrl::toPercentEncoding(user));
     return QDir(QDir::tempPath()).filePath(QStringLiteral("zuvomatic-%1.lock").arg(safeUser));

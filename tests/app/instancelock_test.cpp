@@ -90,4 +90,5 @@ TEST(InstanceLock, DefaultLockIsPerUserInTheTemporaryDirectory)
         qunsetenv("USER");
     EXPECT_EQ(QFileInfo(odd).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
     EXPECT_FALSE(QFileInfo(odd).fileName().contains(QLatin1Char('/')));
+    EXPECT_NE(QFileInfo(odd).fileName(), QFileInfo(path).fileName());
 }

@@ -165,4 +165,9 @@ TEST(HelpTopics, TextsNameWhatTheProgramReallyShows)
         EXPECT_TRUE(errors.contains(QString::fromUtf8(message))) << message;
     EXPECT_TRUE(HelpTopicText(4).contains(QStringLiteral("既に起動されています")));
     EXPECT_TRUE(HelpTopicText(74).contains(QStringLiteral("ボリュームは最大になっていますか。")));
+    EXPECT_TRUE(
+        HelpTopicText(89).contains(QStringLiteral("正常です。プログラムを送信して下さい。")));
+    EXPECT_TRUE(HelpTopicText(73).contains(QStringLiteral("プログラムの送信は終わりました。")));
+    EXPECT_TRUE(
+        HelpTopicText(64).contains(QStringLiteral("プログラム1は未更新です。よろしいですか？")));
 }
