@@ -76,8 +76,10 @@ TEST(AppController, GoOpensAFreshEditorEachTime)
     EXPECT_EQ(h.controller.visibleMainWindows(), QList<QWidget *> {h.editor()});
     EXPECT_FALSE(h.controller.waitWindow()->isVisible());
 
+    start->PointAtBox(0);
     h.editor()->leave();
     EXPECT_EQ(h.controller.visibleMainWindows(), QList<QWidget *> {start});
+    EXPECT_EQ(start->shownBalloon(), -1);
     QTRY_VERIFY_WITH_TIMEOUT(h.made.at(0).isNull(), 2000);
 
     start->findChild<QAction *>(QStringLiteral("はじめる"))->trigger();
