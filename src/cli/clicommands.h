@@ -30,4 +30,7 @@ int commandPlay(const QStringList &args, QTextStream &out, QTextStream &err);
 // decode [--raw] IN.wav
 int commandDecode(const QStringList &args, QTextStream &out, QTextStream &err);
 
+// simulate FILE [--course N] [--start N] [--seconds S] [--at T EVENT]...
+int commandSimulate(const QStringList &args, QTextStream &out, QTextStream &err);
+
 } // namespace zuvo::cli

@@ -29,6 +29,9 @@ const Command Commands[] = {
     {"play", commandPlay, "FILE  play the signal of a robot file through the audio output"},
     {"decode", commandDecode,
      "[--raw] IN.wav  decode a recorded signal into its bytes and verify the checksum"},
+    {"simulate", commandSimulate,
+     "FILE [--course N] [--start N] [--seconds S] [--at T EVENT]...  run the program on a virtual "
+     "robot and print its path every 0.1 s (EVENT: touch1=on, light2=off, room=off, ball=X,Y)"},
 };
 
 void printUsage(QTextStream &stream)

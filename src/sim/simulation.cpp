@@ -83,6 +83,8 @@ void Simulation::stepMillisecond()
     m_world.setDrive(m_machine.drive());
     m_world.advance();
     m_machine.endMillisecond();
+    // What happens at the new time is already there for whoever looks at it now.
+    applyDueEvents();
 }
 
 bool Simulation::stepInstruction(qint64 limitMs)
