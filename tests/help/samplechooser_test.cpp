@@ -1,6 +1,7 @@
 #include "help/picturebox.h"
 #include "help/samplechooser.h"
 #include "help/samplesteps.h"
+#include "model/samples.h"
 #include "widgetapp.h"
 
 #include <QAction>
@@ -64,6 +65,19 @@ TEST(SampleSteps, ListTextsNameTheSamplesOfEachStep)
                              "●　発光ボールを追いかける"));
     EXPECT_TRUE(SampleListText(5).isEmpty());
     EXPECT_TRUE(SampleListText(-1).isEmpty());
+}
+
+TEST(SampleSteps, ListsNameTheSamplesTheEditorLoads)
+{
+    // Each step lists the tabs its sample set fills; the empty tabs keep their plain names.
+    for (int step = 0; step < SampleStepCount; ++step) {
+        QStringList loaded;
+        for (const QString &caption : BuiltInSampleSet(step + 1).captions) {
+            if (!caption.startsWith(QStringLiteral("プログラム")))
+                loaded << QStringLiteral("●　") + caption;
+        }
+        EXPECT_EQ(SampleListText(step), loaded.join(QStringLiteral("\r\n\r\n"))) << step;
+    }
 }
 
 TEST(SampleChooser, NewWindowHighlightsStepOne)
