@@ -5,6 +5,7 @@
 #include "transmit/symbolrender.h"
 
 #include <QEventLoop>
+#include <QTimer>
 
 namespace zuvo::cli {
 
@@ -27,6 +28,11 @@ int commandPlay(const QStringList &args, QTextStream &out, QTextStream &err)
         loop.quit();
     });
     player.play(RenderSymbols(compiled.symbolText));
+    loop.exec();
+    // Let the sound server finish tearing the stream down before the process exits: the audio
+    // back end's teardown at exit crashes now and then when messages are still in flight.
+    player.stopNow();
+    QTimer::singleShot(100, &loop, &QEventLoop::quit);
     loop.exec();
 
     if (result.Response != PlaybackResult::Played) {

@@ -34,9 +34,7 @@ SignalPlayer::SignalPlayer(QObject *parent)
 
 SignalPlayer::~SignalPlayer()
 {
-    m_playing = false;
-    releaseDevice();
-    dropRetiredSink();
+    stopNow();
 }
 
 QString SignalPlayer::noDeviceText()
@@ -98,6 +96,14 @@ void SignalPlayer::stop()
 {
     if (m_playing)
         finish(failure(interruptedText()));
+}
+
+void SignalPlayer::stopNow()
+{
+    m_playing = false;
+    m_timer.stop();
+    releaseDevice();
+    dropRetiredSink();
 }
 
 void SignalPlayer::onStateChanged(QAudio::State state)

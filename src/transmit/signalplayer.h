@@ -30,6 +30,9 @@ public:
     void play(const QByteArray &samples);
     // Stops a running playback and releases the device; finished reports it as interrupted.
     void stop();
+    // Stops at once and deletes the device without reporting: for an owner that is going away
+    // and must not receive events from the device's teardown later.
+    void stopNow();
     bool isPlaying() const { return m_playing; }
 
     static QString noDeviceText();

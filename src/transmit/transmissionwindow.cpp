@@ -62,6 +62,10 @@ TransmissionWindow::TransmissionWindow(const QString &symbolText, QWidget *owner
 
 TransmissionWindow::~TransmissionWindow()
 {
+    // The device's teardown may run the event loop: do it while the window is still whole.
+    m_closeTimer.stop();
+    m_player.disconnect(this);
+    m_player.stopNow();
     setBusyCursor(false);
 }
 

@@ -78,6 +78,15 @@ bool liveAudio()
     return qEnvironmentVariableIsSet("ZUVO_LIVE_AUDIO");
 }
 
+// Lets the sound server finish with a stream that was just deleted, so that the process does
+// not exit in the middle of that exchange.
+void settle(QObject *window)
+{
+    QEventLoop loop;
+    QTimer::singleShot(100, window, [&loop] { loop.quit(); });
+    loop.exec();
+}
+
 } // namespace
 
 TEST(TransmissionWindow, ControlsWhenLoaded)
@@ -134,33 +143,6 @@ TEST(TransmissionWindow, WithoutASoundServerShowsTheErrorAndCloses)
     EXPECT_FALSE(observer.texts.contains(QStringLiteral(u"送信完了")));
 }
 
-TEST(TransmissionWindow, ActivatedAgainAfterAFailureDoesNotPlayAgain)
-{
-    isolateFromSoundServer();
-    widgetApp();
-    TransmissionWindow window(EncodeTransmission(Example));
-    Observer observer;
-    bool reactivated = false;
-    QStringList textsAfter;
-    ASSERT_TRUE(runUntilFinished(window, observer, [&] {
-        auto *info = window.findChild<QLabel *>(QStringLiteral("lblInfo"));
-        if (reactivated) {
-            textsAfter << info->text();
-        } else if (info->text() == SignalPlayer::noDeviceText()) {
-            reactivated = true;
-            window.hide();
-            window.show();
-            window.activateWindow();
-            QEvent activation(QEvent::ActivationChange);
-            QApplication::sendEvent(&window, &activation);
-        }
-    }));
-    EXPECT_TRUE(reactivated);
-    EXPECT_FALSE(textsAfter.contains(QStringLiteral(u"送信中")));
-    EXPECT_EQ(window.Response(), 3);
-    EXPECT_EQ(window.result().errorText, SignalPlayer::noDeviceText());
-}
-
 // The tests below need a sound server; the audio capture script starts a private one and runs
 // them with ZUVO_LIVE_AUDIO set.
 TEST(LivePlayback, PlaysToTheEndAndShowsCompletion)
@@ -178,6 +160,7 @@ TEST(LivePlayback, PlaysToTheEndAndShowsCompletion)
     EXPECT_TRUE(observer.dummyFocusedWhilePlaying);
     EXPECT_EQ(observer.progressMaximum, 3840);
     EXPECT_EQ(observer.progressValue, 3840);
+    settle(&window);
 }
 
 TEST(LivePlayback, ClosedWhilePlayingStopsCleanly)
@@ -207,6 +190,7 @@ TEST(LivePlayback, ClosedWhilePlayingStopsCleanly)
     Observer nextObserver;
     ASSERT_TRUE(runUntilFinished(next, nextObserver));
     EXPECT_EQ(next.Response(), 1);
+    settle(&next);
 }
 
 TEST(LivePlayback, ActivatedAgainWhilePlayingKeepsTheResult)
@@ -229,4 +213,5 @@ TEST(LivePlayback, ActivatedAgainWhilePlayingKeepsTheResult)
     EXPECT_EQ(window.Response(), 1);
     EXPECT_EQ(observer.texts.count(QStringLiteral(u"送信中")), 1);
     EXPECT_EQ(observer.texts.last(), QStringLiteral(u"送信完了"));
+    settle(&window);
 }
