@@ -6,6 +6,7 @@
 #include "check/runchecks.h"
 #include "model/programtext.h"
 #include "model/samples.h"
+#include "sim/beepsound.h"
 #include "sim/simevents.h"
 #include "sim/simtrace.h"
 #include "sim/slotaddressmap.h"
@@ -142,4 +143,25 @@ TEST(SlotOfAddress, EachInstructionStartBelongsToItsIcon)
     const SimProgram refused = CompileForSimulator(broken);
     EXPECT_FALSE(refused.ready);
     EXPECT_FALSE(refused.refusal.isEmpty());
+}
+
+TEST(BeepSound, FourPitchesOfAFifthOfASecond)
+{
+    int lastCrossings = 0;
+    for (int tone = 1; tone <= 4; ++tone) {
+        const QByteArray samples = BeepSamples(tone);
+        ASSERT_EQ(samples.size(), BeepSampleRate / 5);
+        EXPECT_EQ(quint8(samples.front()), 128) << "no click at the start";
+        EXPECT_NEAR(quint8(samples.back()), 128, 1) << "nor at the end";
+        int crossings = 0;
+        for (qsizetype i = 1; i < samples.size(); ++i) {
+            if ((quint8(samples[i - 1]) < 128) != (quint8(samples[i]) < 128))
+                ++crossings;
+        }
+        EXPECT_NEAR(crossings / 2.0 / 0.2, BeepFrequency(tone), 10) << tone;
+        EXPECT_GT(crossings, lastCrossings) << "tone 1 low to 4 high";
+        lastCrossings = crossings;
+    }
+    EXPECT_TRUE(BeepSamples(0).isEmpty());
+    EXPECT_TRUE(BeepSamples(5).isEmpty());
 }
