@@ -49,6 +49,8 @@ QLabel *lamp(const QString &name, const QString &text, QWidget *parent)
 
 void setLamp(QLabel *label, bool on)
 {
+    if (label->property("lit").isValid() && label->property("lit").toBool() == on)
+        return; // restyling every frame would cost more than the whole simulation
     label->setStyleSheet(on ? LampOn : LampOff);
     label->setProperty("lit", on);
 }
