@@ -1,13 +1,25 @@
 #include "cli/clicommands.h"
 #include "cli/compilerobotfile.h"
 
-#include "transmit/signalplayer.h"
+#include "transmit/playbackmodule.h"
 #include "transmit/symbolrender.h"
 
-#include <QEventLoop>
-#include <QTimer>
+#include <QCoreApplication>
 
 namespace zuvo::cli {
+
+namespace {
+
+// Where the playback module may be: installed beside the program's libraries, next to the
+// program, or where the build left it.
+QStringList playbackModulePaths()
+{
+    const QString dir = QCoreApplication::applicationDirPath();
+    return {dir + QStringLiteral("/../" ZUVO_INSTALL_LIBDIR "/zuvomatic/zuvo_playback"),
+            dir + QStringLiteral("/zuvo_playback"), QStringLiteral(ZUVO_PLAYBACK_MODULE)};
+}
+
+} // namespace
 
 // Plays the signal of a robot file once through the default audio output, as the
 // transmission window does.
@@ -20,21 +32,8 @@ int commandPlay(const QStringList &args, QTextStream &out, QTextStream &err)
     if (compiled.exitCode != ExitOk)
         return compiled.exitCode;
 
-    SignalPlayer player;
-    QEventLoop loop;
-    PlaybackResult result;
-    QObject::connect(&player, &SignalPlayer::finished, &loop, [&](const PlaybackResult &finished) {
-        result = finished;
-        loop.quit();
-    });
-    player.play(RenderSymbols(compiled.symbolText));
-    loop.exec();
-    // Let the sound server finish tearing the stream down before the process exits: the audio
-    // back end's teardown at exit crashes now and then when messages are still in flight.
-    player.stopNow();
-    QTimer::singleShot(100, &loop, &QEventLoop::quit);
-    loop.exec();
-
+    const PlaybackResult result
+        = PlayThroughModule(RenderSymbols(compiled.symbolText), playbackModulePaths());
     if (result.Response != PlaybackResult::Played) {
         err << result.errorText << Qt::endl;
         return ExitRefused;

@@ -1,3 +1,4 @@
+#include "transmit/playbackmodule.h"
 #include "transmit/signaldecoder.h"
 #include "transmit/symbolrender.h"
 #include "transmit/wavfile.h"
@@ -176,4 +177,14 @@ TEST(SignalDecoder, NoticesDamage)
     frame = DecodeSignal(samples.left(samples.size() - 400));
     EXPECT_FALSE(frame.complete);
     EXPECT_FALSE(frame.error.isEmpty());
+}
+
+TEST(PlaybackModule, AMissingModuleIsAFailureWithItsReason)
+{
+    const PlaybackResult result
+        = PlayThroughModule(Pulse, {QStringLiteral("/nonexistent/zuvo_playback")});
+    EXPECT_EQ(result.Response, PlaybackResult::DeviceFailed);
+    EXPECT_TRUE(
+        result.errorText.startsWith(QStringLiteral(u"音声出力モジュールを読み込めません。")));
+    EXPECT_TRUE(result.errorText.contains(QStringLiteral("zuvo_playback")));
 }
