@@ -1,0 +1,116 @@
+#include "codegencheck.h"
+
+#include "encodingcheck.h"
+#include "fuzzinput.h"
+
+#include "check/generateprogram.h"
+#include "check/runchecks.h"
+#include "check/transmitencoding.h"
+#include "model/samples.h"
+
+#include <QStringList>
+
+namespace zuvo {
+
+namespace {
+
+constexpr int HeaderBytes = 16;
+
+bool holdsProgram(const ProgramText &text)
+{
+    // The empty slots of a set hold nothing but BEGIN and END.
+    return LoadSlotText(text).SlotCount > 2;
+}
+
+QString hexText(const QByteArray &bytes)
+{
+    QStringList pairs;
+    for (const char byte : bytes)
+        pairs << QStringLiteral("%1").arg(quint8(byte), 2, 16, QLatin1Char('0')).toUpper();
+    return pairs.join(u' ');
+}
+
+QString checkImage(const GenerateResult &result, bool checksumTest)
+{
+    const QByteArray &image = result.TransmitImage;
+    const int count = result.ProgramByteCount;
+    if (image.size() != HeaderBytes + count + 3)
+        return QStringLiteral("TransmitImage of %1 bytes for %2 code bytes")
+            .arg(image.size())
+            .arg(count);
+    if (image.left(HeaderBytes) != QByteArray::fromHex(TransmitHeaderText.toLatin1()))
+        return QStringLiteral("TransmitImage without its header");
+    int sum = 0;
+    for (qsizetype i = HeaderBytes; i < image.size() - 1; ++i)
+        sum += quint8(image.at(i));
+    if (image.at(image.size() - 3) != '\0' || quint8(image.at(image.size() - 2)) != 0xff
+        || quint8(image.at(image.size() - 1)) != (sum & 0xff))
+        return QStringLiteral("TransmitImage trailer or checksum wrong");
+    QString expected = hexText(image);
+    if (checksumTest && result.outcome == GenerateOutcome::Ready)
+        expected += QStringLiteral(" 5");
+    if (!result.writesTxData || result.txData != expected)
+        return QStringLiteral("TXdata does not hold the TransmitImage");
+    return QString();
+}
+
+} // namespace
+
+const QList<ProgramText> &SamplePrograms()
+{
+    static const QList<ProgramText> programs = [] {
+        QList<ProgramText> list;
+        for (int set = 1; set <= SampleSetCount; ++set)
+            for (const ProgramText &text : BuiltInSampleSet(set).programs)
+                if (holdsProgram(text))
+                    list << text;
+        return list;
+    }();
+    return programs;
+}
+
+QString CheckCodegenInput(QByteArrayView input)
+{
+    if (input.isEmpty())
+        return QString();
+    const QList<ProgramText> &samples = SamplePrograms();
+    const int choice = quint8(input.at(0));
+    const ProgramText &sample = samples.at(choice % samples.size());
+    const bool checksumTest = (choice / samples.size()) % 2 == 1;
+
+    WorkingProgram program = LoadSlotText(sample);
+    const QList<QByteArray> pieces = SplitFuzzInput(input.sliced(1), IconSlotLimit);
+    for (int slot = 0; slot < pieces.size() && slot < program.SlotCount; ++slot)
+        if (!pieces.at(slot).isEmpty())
+            program.SlotParams[slot] = QString::fromUtf8(pieces.at(slot));
+
+    CheckRun run = RunChecks(program);
+    if (!run.passed)
+        return QString();
+
+    const GenerateResult result = GenerateProgram(program, run.flow, true, checksumTest);
+    switch (result.outcome) {
+    case GenerateOutcome::NotChecked:
+        return QStringLiteral("a checked program refused as unchecked");
+    case GenerateOutcome::TooLarge:
+        if (result.ProgramByteCount <= ProgramByteLimit)
+            return QStringLiteral("refused as too large with %1 code bytes")
+                .arg(result.ProgramByteCount);
+        return checkImage(result, checksumTest);
+    case GenerateOutcome::Ready:
+        break;
+    default:
+        return QString();
+    }
+
+    if (result.ProgramByteCount > ProgramByteLimit)
+        return QStringLiteral("%1 code bytes handed on for sending").arg(result.ProgramByteCount);
+    if (const QString fault = checkImage(result, checksumTest); !fault.isEmpty())
+        return fault;
+    const QString symbols = EncodeTransmission(result.txData.trimmed());
+    if (symbols != FrameSymbols(result.TransmitImage, checksumTest ? 5 : 0))
+        return QStringLiteral("SymbolText does not carry the TransmitImage");
+    return QString();
+}
+
+} // namespace zuvo

@@ -1,0 +1,23 @@
+#pragma once
+// The code generator over programs that pass the check but carry arbitrary ParameterStrings.
+
+#include "model/programtext.h"
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+namespace zuvo {
+
+// The built-in samples that hold a program (13 of the 20 program slots), in set and slot order.
+const QList<ProgramText> &SamplePrograms();
+
+// The first byte chooses a sample (and, by its quotient, the checksum test flag); the rest, cut
+// at NUL bytes, replaces the ParameterStrings of the icon slots in order (an empty piece keeps
+// the sample's own). The program runs through the three check stages and, when it passes,
+// through GenerateProgram. The generator must not fail on it; what it hands on must be a
+// complete TransmitImage of at most 237 code bytes whose TXdata text and SymbolText match it
+// byte for byte. Empty when all of this holds, otherwise what broke.
+QString CheckCodegenInput(QByteArrayView input);
+
+} // namespace zuvo

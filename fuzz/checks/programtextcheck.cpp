@@ -1,0 +1,96 @@
+#include "programtextcheck.h"
+
+#include "fuzzinput.h"
+#include "programinvariants.h"
+
+#include "editor/hiddenclipboard.h"
+#include "model/programtext.h"
+#include "model/robotfile.h"
+
+namespace zuvo {
+
+namespace {
+
+// ParameterStrings the editor can come to hold: a robot file refuses the others.
+bool fileWorthyParams(const WorkingProgram &program)
+{
+    for (int slot = 0; slot < program.SlotCount; ++slot) {
+        const QString &params = program.SlotParams[slot];
+        if (params.startsWith(u' ') || params.startsWith(u'"') || params.contains(u'\r')
+            || params.contains(u'\n'))
+            return false;
+    }
+    return true;
+}
+
+// Whatever the memo holds, the program saves into a robot file that opens again with the same
+// lines and icons. A memo line "END" is the exception the file format makes: it ends the memo
+// and the lines after it are read as the scroll positions.
+QString checkSaved(const WorkingProgram &program)
+{
+    if (!fileWorthyParams(program) || program.Memo.contains(ListEnd))
+        return QString();
+    const RobotFileEncoding saved = EncodeRobotFile(program);
+    const RobotFileReadResult reopened = ParseRobotFile(saved.bytes);
+    if (reopened.status != RobotFileReadResult::Status::Ok)
+        return QStringLiteral("saved program does not open again: ")
+            + RobotFileRefusalText(reopened, false);
+    if (saved.replacedCharacters.isEmpty() && !SameLinesAndIcons(program, reopened.program))
+        return QStringLiteral("lines or icons changed by saving and opening again");
+    return QString();
+}
+
+QString checkClipboard(const ProgramText &lists)
+{
+    const QList<int> lines = ReadClipLines(lists.ConnectionList);
+    const QList<ClipIcon> icons = ReadClipIcons(lists.IconList);
+    for (const ClipIcon &icon : icons)
+        if (icon.params.contains(u','))
+            return QStringLiteral("clipboard icon with a comma in its ParameterString");
+
+    // Paste at the corners of the lattice and at one cell of each kind.
+    const QPoint cells[] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}, {98, 58}, {97, 57}, {50, 30}};
+    for (const QPoint cell : cells) {
+        const QPoint origin = AlignPasteOrigin(cell.x(), cell.y(), lists.MemoList.left(2));
+        if (origin.x() < -1 || origin.x() > LatticeColumns || origin.y() < -1
+            || origin.y() > LatticeRows)
+            return QStringLiteral("paste origin moved more than one cell");
+        QList<int> offsets = lines;
+        for (const ClipIcon &icon : icons)
+            offsets << icon.offset;
+        for (const int offset : std::as_const(offsets)) {
+            const std::optional<QPoint> target = PasteTarget(origin, offset);
+            if (target && !insideLattice(target->x(), target->y()))
+                return QStringLiteral("paste target outside the lattice");
+        }
+    }
+    return QString();
+}
+
+} // namespace
+
+QString CheckProgramTextInput(QByteArrayView input)
+{
+    const QList<QByteArray> parts = SplitFuzzInput(input, 3);
+    ProgramText text;
+    text.ConnectionList = QString::fromUtf8(parts.value(0));
+    text.IconList = QString::fromUtf8(parts.value(1));
+    text.MemoList = QString::fromUtf8(parts.value(2));
+
+    const WorkingProgram program = LoadSlotText(text);
+    if (const QString fault = ProgramInconsistency(program); !fault.isEmpty())
+        return QStringLiteral("program read from the lists: ") + fault;
+
+    const ProgramText stored = StoreSlotText(program);
+    const WorkingProgram again = LoadSlotText(stored);
+    if (!(again == program))
+        return QStringLiteral("program changed by writing it out and reading it again");
+    if (!(StoreSlotText(again) == stored))
+        return QStringLiteral("program text changed by a second write");
+
+    if (const QString fault = checkSaved(program); !fault.isEmpty())
+        return fault;
+    return checkClipboard(text);
+}
+
+} // namespace zuvo

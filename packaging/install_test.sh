@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Installs the build tree into a temporary DESTDIR and checks the layout a desktop needs:
+# both programs, the launcher entry (accepted by desktop-file-validate), the robot file type
+# and the icon. Exit 77 (skipped) when desktop-file-validate is missing.
+set -euo pipefail
+
+build_dir=${1:?usage: install_test.sh BUILD_DIR}
+prefix=/usr/local
+
+if ! command -v desktop-file-validate >/dev/null; then
+    echo "desktop-file-validate is not installed: skipped"
+    exit 77
+fi
+
+dest=$(mktemp -d)
+trap 'rm -rf "$dest"' EXIT
+
+DESTDIR="$dest" cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+
+root="$dest$prefix"
+failures=0
+expect_file() {
+    if [ -f "$root/$1" ]; then
+        echo "ok: $1"
+    else
+        echo "missing: $1"
+        failures=$((failures + 1))
+    fi
+}
+
+expect_file bin/zuvomatic
+expect_file bin/zuvomatic-cli
+expect_file share/applications/zuvomatic.desktop
+expect_file share/icons/hicolor/scalable/apps/zuvomatic.svg
+expect_file share/mime/packages/zuvomatic.xml
+
+for program in zuvomatic zuvomatic-cli; do
+    if [ -f "$root/bin/$program" ] && [ ! -x "$root/bin/$program" ]; then
+        echo "not executable: bin/$program"
+        failures=$((failures + 1))
+    fi
+done
+
+desktop="$root/share/applications/zuvomatic.desktop"
+if [ -f "$desktop" ]; then
+    if ! desktop-file-validate "$desktop"; then
+        echo "desktop-file-validate refused the launcher entry"
+        failures=$((failures + 1))
+    fi
+    for line in 'Exec=zuvomatic %f' 'Icon=zuvomatic' 'MimeType=application/x-zuvomatic-robot;' \
+        'Categories=Education;Development;' 'Name=Zuvomatic'; do
+        if ! grep -qxF "$line" "$desktop"; then
+            echo "launcher entry lacks: $line"
+            failures=$((failures + 1))
+        fi
+    done
+    if ! grep -q '^Name\[ja\]=' "$desktop"; then
+        echo "launcher entry lacks a Japanese name"
+        failures=$((failures + 1))
+    fi
+fi
+
+mime="$root/share/mime/packages/zuvomatic.xml"
+if [ -f "$mime" ]; then
+    if ! grep -q 'type="application/x-zuvomatic-robot"' "$mime" \
+        || ! grep -q 'pattern="\*.qvk"' "$mime"; then
+        echo "the robot file type lacks its name or its *.qvk pattern"
+        failures=$((failures + 1))
+    fi
+    # The type must compile into a MIME database that maps *.qvk to it.
+    if command -v update-mime-database >/dev/null; then
+        update-mime-database "$root/share/mime" >/dev/null 2>&1 || true
+        if ! grep -qF 'application/x-zuvomatic-robot:*.qvk' "$root/share/mime/globs2" 2>/dev/null; then
+            echo "update-mime-database did not register *.qvk"
+            failures=$((failures + 1))
+        fi
+    fi
+fi
+
+svg="$root/share/icons/hicolor/scalable/apps/zuvomatic.svg"
+if [ -f "$svg" ] && ! grep -q '<svg' "$svg"; then
+    echo "the icon is not an SVG picture"
+    failures=$((failures + 1))
+fi
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures problem(s) in the installed layout"
+    exit 1
+fi
+echo "installed layout complete"
