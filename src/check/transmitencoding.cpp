@@ -116,8 +116,9 @@ QString EncodeTransmission(const QString &txData)
     QString symbols;
     for (const QString &item : frameItems(frameText(txData))) {
         if (item.startsWith(u'W')) {
-            // "WA" is a long pause; "W1" separates bytes without a sound of its own.
-            if (item[1] > u'1')
+            // "WA" is a long pause; "W1" separates bytes without a sound of its own. The frame
+            // makes no other pause; one spelled in the input text ("WB") is not a symbol.
+            if (item[1] == u'A')
                 symbols += item[1];
             continue;
         }

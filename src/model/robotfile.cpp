@@ -49,8 +49,15 @@ public:
         if (m_pos < n && m_text[m_pos] == u'"') {
             const qsizetype close = m_text.indexOf(u'"', m_pos + 1);
             if (close < 0) {
-                field = m_text.mid(m_pos + 1);
-                m_pos = n;
+                // A quote never closed (a memo line that starts with one) ends with its line;
+                // running on to the end of the text it would swallow the memo's end and the
+                // scroll positions, and the saved program would not open again.
+                const qsizetype start = m_pos + 1;
+                m_pos = start;
+                while (m_pos < n && !isLineEnd(m_text[m_pos]))
+                    ++m_pos;
+                field = m_text.mid(start, m_pos - start);
+                skipDelimiter();
                 return field;
             }
             field = m_text.mid(m_pos + 1, close - m_pos - 1);
@@ -146,6 +153,12 @@ QString readLists(FieldReader &reader, WorkingProgram &staging)
             return IconCellBrokenReason;
         const std::optional<QString> params = reader.next();
         if (!params)
+            return DataBrokenReason;
+        // Only a quoted field can hold these. A comma or a line break would split the program
+        // text at the next switch of program slots and the file at the next save; leading blanks
+        // would be lost at the next save, changing the IconCode read from the first characters.
+        if (params->contains(u',') || params->contains(u'\r') || params->contains(u'\n')
+            || params->startsWith(u' '))
             return DataBrokenReason;
         const int code = ParamsIconCode(*params);
         if (!isValidIconCode(code))
@@ -265,7 +278,11 @@ QString decodeCp932(const QByteArray &bytes)
             continue;
         if (i > start) {
             QStringDecoder decoder(CodePage, QStringConverter::Flag::Stateless);
-            text += decoder.decode(QByteArrayView(bytes).sliced(start, i - start));
+            QString piece = decoder.decode(QByteArrayView(bytes).sliced(start, i - start));
+            // Two-byte codes the code page leaves unassigned come out as U+FFFD, which it could
+            // not write back.
+            piece.replace(QChar::ReplacementCharacter, QChar(u'\x1a'));
+            text += piece;
         }
         if (i < bytes.size())
             text += QChar(char16_t(bytes[i]));
