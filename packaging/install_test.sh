@@ -41,6 +41,15 @@ for program in zuvomatic zuvomatic-cli; do
     fi
 done
 
+# The installed command-line tool runs from its new place.
+if [ -x "$root/bin/zuvomatic-cli" ]; then
+    if ! "$root/bin/zuvomatic-cli" sample 1 1 -o "$dest/sample.qvk" >/dev/null \
+        || ! "$root/bin/zuvomatic-cli" read "$dest/sample.qvk" >/dev/null; then
+        echo "the installed zuvomatic-cli does not run"
+        failures=$((failures + 1))
+    fi
+fi
+
 desktop="$root/share/applications/zuvomatic.desktop"
 if [ -f "$desktop" ]; then
     if ! desktop-file-validate "$desktop"; then

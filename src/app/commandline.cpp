@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 
+#include <QFileInfo>
+
 namespace zuvo {
 
 QStringList SplitCommandLine(const QString &commandLine)
@@ -24,6 +26,20 @@ CommandLineSwitches ParseCommandLine(const QStringList &words)
             switches.HexDisp = true;
     }
     return switches;
+}
+
+StartRequest ParseStartRequest(const QStringList &words)
+{
+    StartRequest request;
+    request.switches = ParseCommandLine(words);
+    for (const QString &word : words) {
+        const QFileInfo file(word);
+        if (word.endsWith(QLatin1String(".qvk"), Qt::CaseInsensitive) && file.isFile()) {
+            request.robotFile = file.absoluteFilePath();
+            break;
+        }
+    }
+    return request;
 }
 
 } // namespace zuvo

@@ -24,4 +24,16 @@ QStringList CommandLineWords(const QStringList &arguments);
 // other words are ignored.
 CommandLineSwitches ParseCommandLine(const QStringList &words);
 
+// What the program is started with: the two switches and, when the desktop opened a robot file
+// with the program (a double-click on a .qvk file), that file.
+struct StartRequest
+{
+    CommandLineSwitches switches;
+    QString robotFile; // absolute path; empty when none was given
+};
+
+// The switches from the first two words as ParseCommandLine reads them, and the first word that
+// ends in ".qvk" (in any case) and names an existing file as the robot file to open.
+StartRequest ParseStartRequest(const QStringList &words);
+
 } // namespace zuvo
