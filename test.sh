@@ -7,3 +7,6 @@ scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 cd build
 ctest --output-on-failure -j "$(nproc)"
+# Short runs of the fuzz targets over the readers; a fault found fails the test run.
+cd ..
+fuzz/run_fuzzers.sh 60
