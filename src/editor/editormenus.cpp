@@ -62,9 +62,13 @@ EditorMenus::EditorMenus(EditorSession &session, QMainWindow *window)
     connect(m_send, &QAction::triggered, s, &EditorSession::RunGrammarCheck);
     QAction *volume = addItem(tool, QStringLiteral("音"), QStringLiteral("音量プロパティ表示(&P)"));
     connect(volume, &QAction::triggered, this, &EditorMenus::volumeRequested);
-    QAction *wav = addItem(tool, QStringLiteral("WAV保存"),
-                           QStringLiteral("信号をWAVファイルに保存(&W)..."));
-    wav->setEnabled(false);
+    m_wav = addItem(tool, QStringLiteral("WAV保存"),
+                    QStringLiteral("信号をWAVファイルに保存(&W)..."));
+    m_wav->setEnabled(false);
+    connect(m_wav, &QAction::triggered, s, &EditorSession::SaveSignalAsWav);
+    m_simulator = addItem(tool, QStringLiteral("シミュレータ"), QStringLiteral("シミュレータ(&M)"));
+    m_simulator->setEnabled(false);
+    connect(m_simulator, &QAction::triggered, this, &EditorMenus::simulatorRequested);
 
     QMenu *help = addMenu(QStringLiteral("help"), QStringLiteral("ヘルプ"));
     connect(addItem(help, QStringLiteral("バージョン"), QStringLiteral("バージョン情報(&V)")),
@@ -113,6 +117,9 @@ void EditorMenus::render()
         m_check->setText(checkCaption);
     m_check->setEnabled(view.checkMenuEnabled);
     m_send->setEnabled(view.sendEnabled);
+    // Both need the program the check has passed, exactly as sending does.
+    m_wav->setEnabled(view.sendEnabled);
+    m_simulator->setEnabled(view.sendEnabled);
 }
 
 } // namespace zuvo

@@ -26,6 +26,7 @@ public:
 signals:
     void leaveRequested(); // 初期画面に戻る
     void volumeRequested(); // 音
+    void simulatorRequested(); // シミュレータ
     void undone(); // 取り消し ran the undo
     void versionRequested();
     void aboutRequested();
@@ -40,6 +41,8 @@ private:
     QAction *m_undo = nullptr;
     QAction *m_check = nullptr;
     QAction *m_send = nullptr;
+    QAction *m_wav = nullptr;
+    QAction *m_simulator = nullptr;
 };
 
 } // namespace zuvo

@@ -9,8 +9,11 @@
 #include "editor/editorstate.h"
 
 #include <QObject>
+#include <functional>
 
 namespace zuvo {
+
+struct GenerateResult;
 
 class EditorSession : public QObject
 {
@@ -101,6 +104,12 @@ public:
     void RunGrammarCheck(); // 文法, 文法チェック and 送信
     // 音: the reminder in the message area before the volume control opens; ShowHint after.
     void ShowVolumeReminder();
+    // WAV保存: the signal that sending would play, written to a WAV file the user names, instead
+    // of played. Like sending it needs the passed check and ends with the check reset.
+    void SaveSignalAsWav();
+
+    // --- the simulator: the icon slot whose instruction executes now is lit on the grid, -1 none
+    void ShowExecutingSlot(int slot);
 
     // --- debug aids
     void CopyBoxToClip();
@@ -108,6 +117,8 @@ public:
     void PasteClip();
     void RemoveCurrentIcon();
     void DebugViewStep();
+    // Text(0) while the pointer is over a picture: slot s for Drow(s), k + 32 for bmp(k + 32).
+    void ShowPictureUnderMouse(int index);
 
 signals:
     void changed();
@@ -202,7 +213,13 @@ private:
 
     // The check driver (session_check.cpp)
     void applyStageResult(const StageResult &result, int stage);
+    // The road shared by sending and saving the signal: the loop re-check, the code generator
+    // and the encoding. A ready program's result and SymbolText go to deliver, which reports;
+    // otherwise the message area says why nothing goes out. Ends with the check reset.
+    using SignalDelivery = std::function<void(const GenerateResult &, const QString &)>;
+    void generateSignal(const SignalDelivery &deliver);
     void sendProgram();
+    void writeSignalFile(const GenerateResult &generated, const QString &symbolText);
     void endOfGeneration();
 
     EditorPrompts &m_prompts;

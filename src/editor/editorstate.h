@@ -156,6 +156,7 @@ struct EditorView
     QStringList debugList;
     bool debugListVisible = false;
     bool sendingSignal = false; // the transmission window is up
+    int executingSlot = -1; // the icon the simulator executes now, lit on the grid; -1 none
 };
 
 } // namespace zuvo

@@ -9,6 +9,8 @@
 #include "editor/scrollstrips.h"
 #include "editor/slottabs.h"
 #include "help/aboutboxes.h"
+#include "sim/simprogram.h"
+#include "sim/simulatorwindow.h"
 #include "transmit/volumecontrollauncher.h"
 
 #include <QCloseEvent>
@@ -90,6 +92,7 @@ EditorWindow::EditorWindow(int editorStartMode, const QStringList &commandLineWo
     connect(m_menus, &EditorMenus::undone, this, &EditorWindow::focusSurface);
     connect(m_menus, &EditorMenus::leaveRequested, this, &EditorWindow::leaveEditor);
     connect(m_menus, &EditorMenus::volumeRequested, this, &EditorWindow::openVolumeControl);
+    connect(m_menus, &EditorMenus::simulatorRequested, this, &EditorWindow::openSimulator);
     connect(m_menus, &EditorMenus::versionRequested, this, [this] { ShowVersionBox(this); });
     connect(m_menus, &EditorMenus::aboutRequested, this, [this] { ShowAboutBox(this); });
     m_blink.setInterval(BlinkIntervalMs);
@@ -110,6 +113,8 @@ EditorWindow::~EditorWindow()
     m_blink.stop();
     // The session's notifications must not reach widgets that are being destroyed.
     disconnect(&m_session, nullptr, this, nullptr);
+    // Before the session goes: the simulator window reports to it until it is gone.
+    closeSimulator();
 }
 
 void EditorWindow::buildProgramArea(QWidget *client)
@@ -199,6 +204,7 @@ void EditorWindow::announceLeft()
     m_left = true;
     m_blink.stop();
     m_debug->hide();
+    closeSimulator();
     // Queued: the receiver may delete this window, which must not happen inside the menu
     // action or the close event that asked.
     QTimer::singleShot(0, this, [this] { emit left(); });
@@ -267,6 +273,97 @@ void EditorWindow::render()
         if (!first)
             focusSurface();
     }
+}
+
+void EditorWindow::openSimulator()
+{
+    if (!m_session.view().sendEnabled)
+        return;
+    // A copy of the program goes through the check and the generator: the editor's own state
+    // and check stay as they are, and nothing is played.
+    const sim::SimProgram compiled = sim::CompileForSimulator(m_session.program());
+    if (!compiled.ready) {
+        m_prompts.showMessage(QStringLiteral(u"シミュレータ"), compiled.refusal,
+                              MessageIcon::Exclamation);
+        return;
+    }
+    if (m_simulator && compiled.code == m_simulatedCode
+        && compiled.slotOfAddress == m_simulatedSlotOfAddress
+        && compiled.slotCells == m_simulatedSlotCells && simulatedProgramUnchanged()) {
+        m_simulator->showNormal();
+        m_simulator->raise();
+        m_simulator->activateWindow();
+        return;
+    }
+
+    // A changed program replaces the window, on the course the child had chosen.
+    int course = m_editorStartMode > 10 ? m_editorStartMode - 10 : 1;
+    if (m_simulator)
+        course = m_simulator->courseNumber();
+    const QPoint oldPlace = m_simulator ? m_simulator->pos() : QPoint();
+    const bool replacing = m_simulator;
+    closeSimulator();
+
+    m_simulatedProgram = m_session.program();
+    m_simulatedCode = compiled.code;
+    m_simulatedSlotOfAddress = compiled.slotOfAddress;
+    m_simulatedSlotCells = compiled.slotCells;
+    auto *window = new sim::SimulatorWindow(compiled.code, compiled.slotOfAddress, course, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &sim::SimulatorWindow::executingSlotChanged, this,
+            &EditorWindow::simulatorSlotChanged);
+    connect(window, &QObject::destroyed, this, [this] { m_session.ShowExecutingSlot(-1); });
+    m_simulator = window;
+    if (replacing) {
+        window->move(oldPlace);
+    } else if (const QScreen *screen = this->screen()) {
+        // Beside the editor when the screen has room, so the lit icon stays in view.
+        const QRect avail = screen->availableGeometry();
+        const QRect editor = frameGeometry();
+        if (editor.right() + window->width() < avail.right())
+            window->move(editor.right() + 1, editor.top());
+    }
+    window->show();
+}
+
+sim::SimulatorWindow *EditorWindow::simulator() const
+{
+    return m_simulator.data();
+}
+
+void EditorWindow::simulatorSlotChanged(int compiledSlot)
+{
+    int slot = -1;
+    if (compiledSlot >= 0 && simulatedProgramUnchanged()) {
+        // The compiled copy was compacted like the editor's program; its cell names the icon.
+        const int cell = m_simulatedSlotCells.value(compiledSlot, -1);
+        if (cell >= 0 && cell <= LastCellIndex) {
+            const int content = m_session.program().CellContent.atIndex(cell);
+            if (ContentHoldsIcon(content))
+                slot = ContentSlot(content);
+        }
+    }
+    m_session.ShowExecutingSlot(slot);
+}
+
+bool EditorWindow::simulatedProgramUnchanged() const
+{
+    const WorkingProgram &now = m_session.program();
+    return now.SlotCount == m_simulatedProgram.SlotCount
+        && now.SlotCell == m_simulatedProgram.SlotCell
+        && now.SlotParams == m_simulatedProgram.SlotParams
+        && now.CellContent == m_simulatedProgram.CellContent;
+}
+
+void EditorWindow::closeSimulator()
+{
+    if (!m_simulator)
+        return;
+    sim::SimulatorWindow *window = m_simulator;
+    m_simulator = nullptr;
+    disconnect(window, nullptr, this, nullptr);
+    delete window;
+    m_session.ShowExecutingSlot(-1);
 }
 
 } // namespace zuvo

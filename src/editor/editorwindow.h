@@ -9,11 +9,16 @@
 #include "editor/qteditorprompts.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
 class QFrame;
 class QPlainTextEdit;
+
+namespace zuvo::sim {
+class SimulatorWindow;
+}
 
 namespace zuvo {
 
@@ -55,6 +60,12 @@ public:
     // The launcher the 音 item runs; the window takes it over (tests give their own mixers).
     void setVolumeControlLauncher(VolumeControlLauncher *launcher);
 
+    // シミュレータ: runs the program that has passed the check in the simulator window. A second
+    // choice raises the open window, or replaces it when the program has changed.
+    void openSimulator();
+    // The open simulator window, nullptr when none.
+    sim::SimulatorWindow *simulator() const;
+
 signals:
     // The user has confirmed leaving the editor; emitted once, after the event that asked.
     void left();
@@ -75,6 +86,10 @@ private:
     void volumeControlClosed();
     void focusSurface();
     void render();
+    void simulatorSlotChanged(int compiledSlot);
+    void closeSimulator();
+    // True while the editor's program still is the one the simulator runs.
+    bool simulatedProgramUnchanged() const;
 
     QtEditorPrompts m_qtPrompts;
     EditorPrompts &m_prompts;
@@ -89,6 +104,11 @@ private:
     DebugPanel *m_debug = nullptr;
     EditorMenus *m_menus = nullptr;
     VolumeControlLauncher *m_volume = nullptr;
+    QPointer<sim::SimulatorWindow> m_simulator;
+    WorkingProgram m_simulatedProgram; // the program as the simulator window got it
+    QByteArray m_simulatedCode;
+    QList<int> m_simulatedSlotOfAddress;
+    QList<int> m_simulatedSlotCells; // CellIndex of each of the compiled program's slots
     QTimer m_blink;
     QPoint m_shownScroll {-1, -1};
     int m_editorStartMode;

@@ -14,6 +14,8 @@ namespace zuvo {
 namespace {
 
 const QColor LineBarColour(128, 128, 128);
+// The executing icon's glow: warm yellow, strongest at the picture's edge.
+const QColor GlowColour(255, 196, 0);
 
 int latticeIndexRange(int pixel)
 {
@@ -95,6 +97,41 @@ void GridSurface::render()
             position = *view.dragPicturePos;
         m_pictures[s]->render(picture, view.labels[s], position);
     }
+    const QRect glow = glowRectOf(view.executingSlot);
+    if (glow != m_glowRect) {
+        update(m_glowRect);
+        update(glow);
+        m_glowRect = glow;
+    }
+}
+
+QRect GridSurface::glowRectOf(int slot) const
+{
+    if (slot < 0 || slot >= IconSlotLimit)
+        return QRect();
+    // Also while a blinking picture is away: the icon still executes.
+    const IconPictureView &picture = m_session.view().pictures[slot];
+    return QRect(picture.topLeft, QSize(IconPictureSize, IconPictureSize))
+        .adjusted(-GlowWidth, -GlowWidth, GlowWidth, GlowWidth);
+}
+
+void GridSurface::paintGlow(QPainter &painter) const
+{
+    if (m_glowRect.isEmpty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    // Rings from the outside in, each more opaque: the picture itself covers the middle.
+    for (int i = 0; i < GlowWidth; ++i) {
+        QColor colour = GlowColour;
+        colour.setAlpha(70 + 185 * (i + 1) / GlowWidth);
+        painter.setPen(QPen(colour, 1));
+        const qreal inset = i + 0.5;
+        painter.drawRoundedRect(QRectF(m_glowRect).adjusted(inset, inset, -inset, -inset),
+                                GlowWidth - i + 2, GlowWidth - i + 2);
+    }
+    painter.restore();
 }
 
 QColor GridSurface::outlineColour() const
@@ -141,6 +178,8 @@ void GridSurface::paintEvent(QPaintEvent *event)
                 painter.fillRect(lineBar(x, y), LineBarColour);
         }
     }
+    if (exposed.intersects(m_glowRect))
+        paintGlow(painter);
 }
 
 int GridSurface::slotAtPixel(QPoint pixel) const

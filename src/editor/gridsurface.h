@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <array>
 
+class QPainter;
+
 namespace zuvo {
 
 class EditorSession;
@@ -29,6 +31,11 @@ public:
     // Windows key code for a Qt key, 0 for keys the grid does not use.
     static int windowsKeyCode(int qtKey);
 
+    // Width of the glow around the picture of the icon the simulator executes.
+    static constexpr int GlowWidth = 5;
+    // Where that glow is painted now; empty when no icon is lit.
+    QRect executingGlowRect() const { return m_glowRect; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -41,11 +48,14 @@ private:
     // The icon slot shown at the icon cell under a pixel, -1 when none.
     int slotAtPixel(QPoint pixel) const;
     QColor outlineColour() const;
+    QRect glowRectOf(int slot) const;
+    void paintGlow(QPainter &painter) const;
 
     EditorSession &m_session;
     std::array<IconPictureWidget *, IconSlotLimit> m_pictures {};
     CellGrid<quint32> m_paintedColour;
     CellGrid<quint8> m_paintedBar;
+    QRect m_glowRect;
     int m_pressSlot = -1; // a press on the surface that went to an icon's picture
     bool m_releaseEndsDoubleClick = false;
 };

@@ -37,6 +37,7 @@ IconPictureWidget::IconPictureWidget(EditorSession &session, int slot, QWidget *
     // Keys belong to the drawing surface: a picture that blinks away must not take the focus
     // elsewhere with it.
     setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true); // the debug panel names the picture under the pointer
     hide();
 }
 
@@ -90,10 +91,14 @@ void IconPictureWidget::mouseDoubleClickEvent(QMouseEvent *)
 
 void IconPictureWidget::mouseMoveEvent(QMouseEvent *event)
 {
+    m_session.ShowPictureUnderMouse(m_slot);
     // While an icon is being dragged, a drag that started on a picture moves it as one that
     // started on the surface does.
-    if (m_session.state().MoveSlot < 0 || !(event->buttons() & Qt::LeftButton))
+    if (m_session.state().MoveSlot < 0 || !(event->buttons() & Qt::LeftButton)) {
+        // The surface goes on following the pointer (column and row boxes) over a picture.
+        event->ignore();
         return;
+    }
     const QPoint onSurface = mapToParent(event->position().toPoint());
     const Qt::KeyboardModifiers mods = event->modifiers();
     m_session.SurfaceMove(onSurface, true, mods & Qt::ShiftModifier, mods & Qt::ControlModifier);

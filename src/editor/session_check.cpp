@@ -42,6 +42,8 @@ void EditorSession::ResetGrammarCheck()
     m_view.checkMenuEnabled = true;
     m_view.sendEnabled = false;
     m_view.txDataVisible = false;
+    // The simulator runs the program as it passed the check; an edited one is another program.
+    m_view.executingSlot = -1;
 }
 
 void EditorSession::RunGrammarCheck()
@@ -104,7 +106,7 @@ void EditorSession::applyStageResult(const StageResult &result, int stage)
     }
 }
 
-void EditorSession::sendProgram()
+void EditorSession::generateSignal(const SignalDelivery &deliver)
 {
     StageResult recheck;
     try {
@@ -116,7 +118,7 @@ void EditorSession::sendProgram()
     const int stage = m_state.CheckStage;
     applyStageResult(recheck, 2);
     m_state.CheckStage = stage;
-    // A program that no longer passes the loop check is not sent.
+    // A program that no longer passes the loop check goes nowhere.
     if (recheck.runtimeFailure || recheck.checkStage) {
         ResetGrammarCheck();
         return;
@@ -144,17 +146,7 @@ void EditorSession::sendProgram()
     }
 
     if (generated.outcome == GenerateOutcome::Ready) {
-        const QString symbols = EncodeTransmission(generated.txData.trimmed());
-        m_view.sendingSignal = true;
-        const TransmissionOutcome sent = m_prompts.transmit(symbols);
-        m_view.sendingSignal = false;
-        if (sent.Response == 3) {
-            // The signal never reached the robot: say so instead of reporting success.
-            ShowWarning(notSentText(sent.errorText));
-        } else {
-            m_view.messageText = SentText(generated.ProgramByteCount);
-            m_view.messageBackground = ColourWhite;
-        }
+        deliver(generated, EncodeTransmission(generated.txData.trimmed()));
     } else {
         m_view.messageText = generated.text;
         m_view.messageBackground = generated.background;
@@ -166,6 +158,22 @@ void EditorSession::sendProgram()
         ResetGrammarCheck();
     else
         endOfGeneration();
+}
+
+void EditorSession::sendProgram()
+{
+    generateSignal([this](const GenerateResult &generated, const QString &symbols) {
+        m_view.sendingSignal = true;
+        const TransmissionOutcome sent = m_prompts.transmit(symbols);
+        m_view.sendingSignal = false;
+        if (sent.Response == 3) {
+            // The signal never reached the robot: say so instead of reporting success.
+            ShowWarning(notSentText(sent.errorText));
+        } else {
+            m_view.messageText = SentText(generated.ProgramByteCount);
+            m_view.messageBackground = ColourWhite;
+        }
+    });
 }
 
 void EditorSession::endOfGeneration()

@@ -202,4 +202,15 @@ void EditorSession::beepTwice()
     m_prompts.beep();
 }
 
+void EditorSession::ShowExecutingSlot(int slot)
+{
+    const bool holdsIcon = slot >= 0 && slot < IconSlotLimit && slot < m_program.SlotCount
+        && m_program.SlotCell[slot] >= 0;
+    const int lit = holdsIcon ? slot : -1;
+    if (lit == m_view.executingSlot)
+        return; // the simulator reports every frame: no repaint when nothing moved on
+    ChangeScope scope(*this);
+    m_view.executingSlot = lit;
+}
+
 } // namespace zuvo

@@ -180,4 +180,13 @@ void EditorSession::UpdateDebugBoxes(QPoint pixel)
     text[9] = QStringLiteral(u"窓高=") + QString::number(m_view.scroll.areaHeight);
 }
 
+void EditorSession::ShowPictureUnderMouse(int index)
+{
+    const QString text = QStringLiteral("icon ") + QString::number(index);
+    if (text == m_view.debugTexts[0])
+        return;
+    ChangeScope scope(*this);
+    m_view.debugTexts[0] = text;
+}
+
 } // namespace zuvo

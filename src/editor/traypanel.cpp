@@ -5,6 +5,7 @@
 #include "editor/picturebutton.h"
 #include "model/iconcatalogue.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace zuvo {
@@ -26,6 +27,8 @@ TrayPanel::TrayPanel(EditorSession &session, QWidget *parent)
         picture->setProperty("index", code + 32);
         picture->setIconCode(code);
         picture->move(picturePlaceOnPanel(code) - TrayOnPanel);
+        picture->setMouseTracking(true);
+        picture->installEventFilter(this);
         connect(picture, &PictureButton::pressed, this, [this, code](bool left) {
             emit pressed();
             m_session.TrayPress(code, left);
@@ -55,6 +58,16 @@ void TrayPanel::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.drawPixmap(
         0, 0, renderArtwork(QStringLiteral(":/panels/tray.svg"), size(), devicePixelRatioF()));
+}
+
+bool TrayPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        const QVariant index = watched->property("index");
+        if (index.isValid())
+            m_session.ShowPictureUnderMouse(index.toInt());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace zuvo

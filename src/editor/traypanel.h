@@ -31,6 +31,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Pointer movement over a tray picture names it in the debug panel.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     EditorSession &m_session;

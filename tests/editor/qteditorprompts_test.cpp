@@ -103,6 +103,24 @@ TEST_F(QtEditorPromptsTest, FileDialogsStartWhereAskedAndLeaveOverwritingToTheEd
     });
     EXPECT_EQ(prompts.chooseSaveFile(QStringLiteral("保存"), dir.path(), filter),
               dir.filePath(QStringLiteral("robot.qvk")));
+
+    // The signal's dialog: a name typed without an extension becomes a WAV file's name, one
+    // with an extension is left as typed.
+    const QString wavFilter = QStringLiteral("WAVファイル (*.wav)");
+    for (const auto &[typed, chosen] :
+         {std::pair {"signal", "signal.wav"}, std::pair {"signal.data", "signal.data"}}) {
+        whenModalShows([&dir, typed](QWidget *modal) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("信号をWAVファイルに保存"));
+            EXPECT_EQ(dialog->nameFilters(), QStringList {QStringLiteral("WAVファイル (*.wav)")});
+            dialog->selectFile(dir.filePath(QString::fromUtf8(typed)));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        EXPECT_EQ(prompts.chooseSaveFile(QStringLiteral("信号をWAVファイルに保存"), dir.path(),
+                                         wavFilter),
+                  dir.filePath(QString::fromUtf8(chosen)));
+    }
 }
 
 } // namespace
