@@ -6,8 +6,10 @@
 #include "check/generateprogram.h"
 #include "check/runchecks.h"
 #include "check/transmitencoding.h"
+#include "model/iconcatalogue.h"
 #include "model/samples.h"
 
+#include <QPoint>
 #include <QStringList>
 
 namespace zuvo {
@@ -69,11 +71,40 @@ const QList<ProgramText> &SamplePrograms()
     return programs;
 }
 
+ProgramText LongChainProgram()
+{
+    WorkingProgram program;
+    const int icons = ChainIcons + 2;
+    QPoint previous;
+    for (int i = 0; i < icons; ++i) {
+        // Icon cells in rows 0, 2, 4, ..., each row walked the other way than the one before.
+        const int row = i / IconColumns;
+        const int column = row % 2 == 0 ? i % IconColumns : IconColumns - 1 - i % IconColumns;
+        const QPoint cell(2 * column, 2 * row);
+        const int code = i == 0 ? IconBegin : (i == icons - 1 ? IconEnd : IconSetVariable);
+        program.placeNewIcon(cell.x(), cell.y(), code,
+                             code == IconSetVariable ? QStringLiteral(u"18 2=Ａ 0 &H00FFFFFF")
+                                                     : DefaultParams(code));
+        if (i > 0)
+            program.CellContent((cell.x() + previous.x()) / 2, (cell.y() + previous.y()) / 2)
+                = LineCell;
+        previous = cell;
+    }
+    program.Memo = QStringLiteral("long chain");
+    return StoreSlotText(program);
+}
+
+const QList<ProgramText> &CodegenPrograms()
+{
+    static const QList<ProgramText> programs = SamplePrograms() + QList {LongChainProgram()};
+    return programs;
+}
+
 QString CheckCodegenInput(QByteArrayView input)
 {
     if (input.isEmpty())
         return QString();
-    const QList<ProgramText> &samples = SamplePrograms();
+    const QList<ProgramText> &samples = CodegenPrograms();
     const int choice = quint8(input.at(0));
     const ProgramText &sample = samples.at(choice % samples.size());
     const bool checksumTest = (choice / samples.size()) % 2 == 1;

@@ -112,6 +112,15 @@ int main(int argc, char *argv[])
                   (result.txData + QStringLiteral(" 5")).toLatin1());
     }
 
+    // The long chain, as it is and with three operands made variables (237 code bytes).
+    const int chain = static_cast<int>(CodegenPrograms().size()) - 1;
+    out.write(QStringLiteral("codegen"), QStringLiteral("chain"), QByteArray(1, char(chain)));
+    out.write(QStringLiteral("codegen"), QStringLiteral("chain_237"),
+              char(chain)
+                  + joined({QByteArray(), QStringLiteral(u"18 2=Ａ Ｂ &H00FFFFFF").toUtf8(),
+                            QStringLiteral(u"18 2=Ａ Ｃ &H00FFFFFF").toUtf8(),
+                            QStringLiteral(u"18 2=Ｈ Ｈ &H00FFFFFF").toUtf8()}));
+
     const WorkingProgram empty = WorkingProgram::newProgram();
     out.write(QStringLiteral("robotfile"), QStringLiteral("empty.qvk"),
               EncodeRobotFile(empty).bytes);

@@ -14,6 +14,7 @@
 #include "model/robotfile.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace zuvo;
 
@@ -91,5 +92,32 @@ TEST(FuzzChecks, EveryPropertyHoldsForTheBuiltInSamples)
         EXPECT_EQ(CheckParameterStringInput(joined({params, "5,5 x", "\x02\x02\x03\x04"})),
                   QString())
             << code;
+    }
+}
+
+TEST(FuzzChecks, TheLongChainCrossesTheByteLimit)
+{
+    const int chain = static_cast<int>(CodegenPrograms().size()) - 1;
+    ASSERT_EQ(CodegenPrograms().at(chain), LongChainProgram());
+
+    // Each Set Variable whose operand becomes a variable loses its value byte: 240 code bytes
+    // with none, 238 with two (refused), 237 with three (sent).
+    for (const auto &[variables, outcome, bytes] : {std::tuple {0, GenerateOutcome::TooLarge, 240},
+                                                    std::tuple {2, GenerateOutcome::TooLarge, 238},
+                                                    std::tuple {3, GenerateOutcome::Ready, 237}}) {
+        QList<QByteArray> pieces {QByteArray()}; // BEGIN keeps its own
+        for (int i = 0; i < variables; ++i)
+            pieces << QStringLiteral(u"18 2=Ａ Ｂ &H00FFFFFF").toUtf8();
+        const QByteArray input = char(chain) + joined(pieces);
+        EXPECT_EQ(CheckCodegenInput(input), QString()) << variables;
+
+        WorkingProgram program = LoadSlotText(LongChainProgram());
+        for (int slot = 1; slot <= variables; ++slot)
+            program.SlotParams[slot] = QStringLiteral(u"18 2=Ａ Ｂ &H00FFFFFF");
+        CheckRun run = RunChecks(program);
+        ASSERT_TRUE(run.passed) << variables;
+        const GenerateResult result = GenerateProgram(program, run.flow, true, false);
+        EXPECT_EQ(result.outcome, outcome) << variables;
+        EXPECT_EQ(result.ProgramByteCount, bytes) << variables;
     }
 }
