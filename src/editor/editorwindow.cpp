@@ -322,6 +322,8 @@ void EditorWindow::openSimulator()
         const QRect editor = frameGeometry();
         if (editor.right() + window->width() < avail.right())
             window->move(editor.right() + 1, editor.top());
+        else if (editor.left() - window->width() > avail.left())
+            window->move(editor.left() - window->width() - 1, editor.top());
     }
     window->show();
 }

@@ -14,8 +14,8 @@ namespace zuvo {
 namespace {
 
 const QColor LineBarColour(128, 128, 128);
-// The executing icon's glow: warm yellow, strongest at the picture's edge.
-const QColor GlowColour(255, 196, 0);
+// The executing icon's glow.
+const QColor GlowColour(255, 208, 0);
 
 int latticeIndexRange(int pixel)
 {
@@ -122,14 +122,18 @@ void GridSurface::paintGlow(QPainter &painter) const
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    // Rings from the outside in, each more opaque: the picture itself covers the middle.
+    // From the outside in: a soft halo, then solid bright yellow up to the picture, which
+    // covers the middle.
+    constexpr int Halo = 3;
     for (int i = 0; i < GlowWidth; ++i) {
         QColor colour = GlowColour;
-        colour.setAlpha(70 + 185 * (i + 1) / GlowWidth);
+        if (i < Halo)
+            colour.setAlpha(50 + 150 * i / Halo);
         painter.setPen(QPen(colour, 1));
         const qreal inset = i + 0.5;
-        painter.drawRoundedRect(QRectF(m_glowRect).adjusted(inset, inset, -inset, -inset),
-                                GlowWidth - i + 2, GlowWidth - i + 2);
+        const qreal radius = GlowWidth - i + 3;
+        painter.drawRoundedRect(QRectF(m_glowRect).adjusted(inset, inset, -inset, -inset), radius,
+                                radius);
     }
     painter.restore();
 }

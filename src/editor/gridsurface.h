@@ -32,7 +32,7 @@ public:
     static int windowsKeyCode(int qtKey);
 
     // Width of the glow around the picture of the icon the simulator executes.
-    static constexpr int GlowWidth = 5;
+    static constexpr int GlowWidth = 7;
     // Where that glow is painted now; empty when no icon is lit.
     QRect executingGlowRect() const { return m_glowRect; }
 
