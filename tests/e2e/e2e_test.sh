@@ -1,0 +1,393 @@
+#!/usr/bin/env bash
+# The real program, end to end, on a private virtual display with a private sound server whose
+# only sink writes the signal's own format (8-bit unsigned, mono, 24000 Hz) into a FIFO:
+#   start it; a second copy says it is already running and ends, the first goes on;
+#   TRY, Step 2: the editor opens with sample set 2;
+#   文法 three times, a fourth press sends: what the sound server heard is exactly the rendered
+#   signal and decodes to the TransmitImage that zuvomatic-cli compiles for the same sample;
+#   the check again, then ツール > WAV保存 with a name typed without extension: a .wav file that
+#   decodes to the same image;
+#   the check again, then ツール > シミュレータ: the simulator window opens;
+#   Ctrl+Shift+S and a path typed into the file dialog: a robot file that the tool reads and
+#   compiles to the same image;
+#   ファイル > 初期画面に戻る: the start screen returns and the simulator has gone with the editor;
+#   END: the program ends with exit code 0.
+# Screenshots of every step go to SHOTS_DIR (the last one shows where a failure stopped).
+#
+# usage: e2e_test.sh ZUVOMATIC ZUVOMATIC_CLI SHOTS_DIR
+# Exit 0 passed, 1 failed, 77 skipped (no Xvfb or xdotool).
+set -u
+
+APP=${1:?usage: e2e_test.sh ZUVOMATIC ZUVOMATIC_CLI SHOTS_DIR}
+CLI=${2:?usage: e2e_test.sh ZUVOMATIC ZUVOMATIC_CLI SHOTS_DIR}
+SHOTS=${3:?usage: e2e_test.sh ZUVOMATIC ZUVOMATIC_CLI SHOTS_DIR}
+DISPLAY_NUMBER=95
+WAIT=30 # seconds allowed for any window to come or go
+
+for tool in Xvfb xdotool; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "$tool is not installed: skipped"
+        exit 77
+    fi
+done
+command -v pulseaudio >/dev/null 2>&1 || { echo "FAILED: pulseaudio is not installed" >&2; exit 1; }
+
+WORK=$(mktemp -d)
+mkdir -p "$SHOTS" "$WORK/out" "$WORK/tmp" "$WORK/home"
+rm -f "$SHOTS"/*.png
+# Private everything: runtime directory (sound server), home (the file dialog's history), and
+# the temporary directory that holds the single-instance lock, so another copy running on this
+# machine neither disturbs the test nor is disturbed by it.
+export XDG_RUNTIME_DIR="$WORK/runtime"
+export HOME="$WORK/home"
+export TMPDIR="$WORK/tmp"
+export PULSE_CLIENTCONFIG="$WORK/client.conf"
+export QT_QPA_PLATFORM=xcb
+export QT_QPA_PLATFORMTHEME= # Qt's own file dialog, the same on every desktop
+unset PULSE_SERVER SESSION_MANAGER
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+echo "autospawn = no" >"$PULSE_CLIENTCONFIG"
+FIFO="$XDG_RUNTIME_DIR/robot.fifo"
+
+XVFB_PID=""
+APP_PID=""
+SECOND_PID=""
+READER=""
+STEP=0
+
+stop_pid() { # PID: ends a process this script started, waiting briefly
+    local pid=$1
+    [ -n "$pid" ] || return 0
+    kill "$pid" 2>/dev/null || return 0
+    for _ in $(seq 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -9 "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    return 0
+}
+
+stop_reader() {
+    stop_pid "$READER"
+    READER=""
+}
+
+cleanup() {
+    stop_reader
+    stop_pid "$SECOND_PID"
+    stop_pid "$APP_PID"
+    if [ -f "$XDG_RUNTIME_DIR/pulse/pid" ]; then
+        stop_pid "$(cat "$XDG_RUNTIME_DIR/pulse/pid")"
+    fi
+    stop_pid "$XVFB_PID"
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+shot() { # NAME
+    STEP=$((STEP + 1))
+    command -v import >/dev/null 2>&1 || return 0
+    import -window root "$(printf '%s/%02d-%s.png' "$SHOTS" "$STEP" "$1")" 2>/dev/null || true
+}
+
+fail() {
+    echo "FAILED: $*" >&2
+    shot failure
+    echo "screenshots in $SHOTS" >&2
+    exit 1
+}
+
+# --- the display: :95 when it is free, else any free one
+display_ready() {
+    for _ in $(seq 100); do
+        kill -0 "$XVFB_PID" 2>/dev/null || return 1
+        if xdotool getdisplaygeometry >/dev/null 2>&1; then
+            sleep 0.2
+            kill -0 "$XVFB_PID" 2>/dev/null # ours, not another server's
+            return
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+start_display() {
+    local args=(-screen 0 1024x768x24 -nolisten tcp)
+    local lock="/tmp/.X$DISPLAY_NUMBER-lock"
+    if ! { [ -e "$lock" ] && kill -0 "$(tr -d ' ' <"$lock")" 2>/dev/null; }; then
+        Xvfb ":$DISPLAY_NUMBER" "${args[@]}" >"$WORK/xvfb.log" 2>&1 &
+        XVFB_PID=$!
+        export DISPLAY=":$DISPLAY_NUMBER"
+        display_ready && return 0
+        stop_pid "$XVFB_PID"
+    fi
+    # Taken by someone else: the server chooses a free number.
+    Xvfb -displayfd 1 "${args[@]}" >"$WORK/display" 2>>"$WORK/xvfb.log" &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [ -s "$WORK/display" ] && break
+        kill -0 "$XVFB_PID" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    [ -s "$WORK/display" ] || return 1
+    export DISPLAY=":$(head -n 1 "$WORK/display")"
+    display_ready
+}
+if ! start_display; then
+    cat "$WORK/xvfb.log" >&2
+    echo "Xvfb cannot run here: skipped"
+    exit 77
+fi
+
+# --- the sound server with its pipe sink (running as root only draws a warning)
+timeout 20 pulseaudio -n -D --exit-idle-time=-1 --disallow-exit --log-level=error \
+    -L module-native-protocol-unix \
+    -L "module-pipe-sink sink_name=robot file=$FIFO format=u8 rate=24000 channels=1 channel_map=mono use_system_clock_for_timing=yes" \
+    2>"$WORK/pulseaudio.log" || { cat "$WORK/pulseaudio.log" >&2; fail "pulseaudio did not start"; }
+for _ in $(seq 100); do
+    [ -p "$FIFO" ] && [ -S "$XDG_RUNTIME_DIR/pulse/native" ] && break
+    sleep 0.1
+done
+[ -p "$FIFO" ] && [ -S "$XDG_RUNTIME_DIR/pulse/native" ] || fail "the private sound server is not ready"
+
+# --- helpers over windows
+# The id of the visible window whose title is exactly TITLE, waiting for it.
+await_window() { # TITLE
+    local id
+    id=$(timeout "$WAIT" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$id" ] || fail "no window \"$1\" within $WAIT s"
+    echo "$id"
+}
+
+# Waits until no visible window has the title TITLE.
+await_gone() { # TITLE
+    for _ in $(seq $((WAIT * 10))); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "window \"$1\" still open after $WAIT s"
+}
+
+# Sets WX, WY (screen position of the window) and MENU (the menu bar's height above a client
+# area of CLIENT_HEIGHT pixels).
+measure() { # WINDOW CLIENT_HEIGHT
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    WX=$X
+    WY=$Y
+    MENU=$((HEIGHT - $2))
+    [ "$MENU" -ge 0 ] && [ "$MENU" -lt 80 ] || fail "unexpected window height $HEIGHT"
+}
+
+# Moves the pointer to screen position (X, Y). A synchronous move to where the pointer already
+# is would wait for a motion that never comes.
+move_to() { # X Y
+    local X Y SCREEN WINDOW
+    eval "$(xdotool getmouselocation --shell)"
+    if [ "$X" != "$1" ] || [ "$Y" != "$2" ]; then
+        xdotool mousemove --sync "$1" "$2"
+    fi
+}
+
+# Clicks at client position (X, Y) of the measured window.
+click_at() { # X Y
+    move_to $((WX + $1)) $((WY + MENU + $2))
+    xdotool click 1
+}
+
+focus() { # WINDOW
+    xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+}
+
+# Types a path into the file dialog titled TITLE and accepts it.
+answer_file_dialog() { # TITLE PATH
+    local dialog
+    dialog=$(await_window "$1")
+    focus "$dialog"
+    sleep 0.3 # the dialog lists its folder before it takes keys reliably
+    xdotool key --clearmodifiers ctrl+a
+    xdotool type --delay 15 "$2"
+    shot "dialog-$(basename "$2")"
+    xdotool key Return
+    await_gone "$1"
+}
+
+# Waits until FILE is there; the program writes its files whole, under their name at the end.
+await_file() { # FILE
+    for _ in $(seq $((WAIT * 10))); do
+        [ -s "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "$1 was not written"
+}
+
+# The bytes of a file, one decimal value per line, without the silence (128) at both ends.
+trimmed() {
+    od -An -v -tu1 -w1 "$1" | awk '
+        { v[NR] = $1 + 0 }
+        END {
+            s = 1; while (s <= NR && v[s] == 128) s++
+            e = NR; while (e >= s && v[e] == 128) e--
+            for (i = s; i <= e; i++) print v[i]
+        }'
+}
+
+# Presses 文法 in the editor (the button at (733, 63) in the bottom panel, 52 x 38) once.
+press_check() {
+    click_at $((733 + 26)) $((BOTTOM + 63 + 19))
+    sleep 0.6 # longer than a double-click: each press is a press of its own
+}
+
+# --- what the program must send: the same sample through the command-line tool
+timeout 10 "$CLI" sample 2 1 -o "$WORK/s.qvk" || fail "sample 2/1 not written"
+timeout 10 "$CLI" compile "$WORK/s.qvk" >"$WORK/image.txt" || fail "sample 2/1 does not compile"
+timeout 10 "$CLI" wav "$WORK/s.qvk" -o "$WORK/rendered.wav" || fail "sample 2/1: no WAV"
+tail -c +45 "$WORK/rendered.wav" >"$WORK/rendered.raw"
+trimmed "$WORK/rendered.raw" >"$WORK/rendered.txt"
+[ -s "$WORK/rendered.txt" ] || fail "nothing rendered for sample 2/1"
+
+# --- start, and a second copy that must refuse to run
+"$APP" >"$WORK/app.log" 2>&1 &
+APP_PID=$!
+START=$(await_window 'Ｚｕｖｏｍａｔｉｃ　メニュー')
+shot start
+
+"$APP" >"$WORK/second.log" 2>&1 &
+SECOND_PID=$!
+REFUSAL=$(await_window 'Zuvomatic')
+[ "$(xdotool getwindowpid "$REFUSAL" 2>/dev/null)" = "$SECOND_PID" ] \
+    || fail "the box titled Zuvomatic does not belong to the second copy"
+shot already-running
+focus "$REFUSAL"
+xdotool key Return
+for _ in $(seq $((WAIT * 10))); do
+    kill -0 "$SECOND_PID" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$SECOND_PID" 2>/dev/null && fail "the second copy did not end after its box"
+wait "$SECOND_PID"
+second_status=$?
+SECOND_PID=""
+[ "$second_status" -eq 1 ] || fail "the second copy ended with $second_status, not 1"
+kill -0 "$APP_PID" 2>/dev/null || fail "the first copy ended with the second"
+xdotool search --onlyvisible --name '^Ｚｕｖｏｍａｔｉｃ　メニュー$' >/dev/null \
+    || fail "the start screen is gone"
+
+# --- TRY (the second box, 147 x 185 at (232, 192)), then Step 2 (176, 200, 147 x 122)
+measure "$START" 568
+click_at $((232 + 73)) $((192 + 92))
+CHOOSER=$(await_window 'Ｚｕｖｏｍａｔｉｃ　サンプル')
+measure "$CHOOSER" 568
+move_to $((WX + 176 + 60)) $((WY + MENU + 200 + 61))
+xdotool mousemove_relative --sync 2 0 # the step lights up under the moving pointer
+sleep 0.5
+shot samples-step2
+click_at $((176 + 62)) $((200 + 61))
+
+# --- the editor with sample set 2; its client area is 792 x 568, the bottom panel at 416
+EDITOR=$(await_window 'Zuvomatic 編集')
+measure "$EDITOR" 568
+BOTTOM=416
+sleep 0.5
+shot editor
+kill -0 "$APP_PID" 2>/dev/null || fail "the program ended"
+
+cat "$FIFO" >"$WORK/captured.raw" &
+READER=$!
+for _ in 1 2 3; do press_check; done
+shot checked
+click_at $((733 + 26)) $((BOTTOM + 63 + 19)) # the fourth press sends
+# The transmission window is up while the signal plays; it may come and go between two looks,
+# so the heard signal is what is waited for.
+seen_signal=0
+for _ in $(seq $((WAIT * 10))); do
+    if [ "$(trimmed "$WORK/captured.raw" | wc -l)" -ge "$(wc -l <"$WORK/rendered.txt")" ]; then
+        seen_signal=1
+        break
+    fi
+    sleep 0.1
+done
+[ "$seen_signal" -eq 1 ] || fail "the signal was not heard in full ($(trimmed "$WORK/captured.raw" | wc -l) samples)"
+await_gone 'データ送信'
+sleep 0.3
+stop_reader
+shot sent
+trimmed "$WORK/captured.raw" >"$WORK/captured.txt"
+cmp -s "$WORK/captured.txt" "$WORK/rendered.txt" \
+    || fail "heard $(wc -l <"$WORK/captured.txt") samples, rendered $(wc -l <"$WORK/rendered.txt"), or they differ"
+timeout 10 "$CLI" decode --raw "$WORK/captured.raw" >"$WORK/decoded.txt" \
+    || fail "the heard frame does not decode with its checksum"
+head -n 1 "$WORK/decoded.txt" | cmp -s - "$WORK/image.txt" \
+    || fail "heard $(head -n 1 "$WORK/decoded.txt"), compiled $(cat "$WORK/image.txt")"
+echo "sent: $(wc -l <"$WORK/rendered.txt") samples heard exactly, the frame decodes to the image"
+
+# --- the signal as a WAV file: ツール > 信号をWAVファイルに保存, a name without extension
+for _ in 1 2 3; do press_check; done
+focus "$EDITOR"
+xdotool key --clearmodifiers alt+t
+sleep 0.3
+xdotool key w
+answer_file_dialog '信号をWAVファイルに保存' "$WORK/out/robotsignal"
+await_file "$WORK/out/robotsignal.wav"
+timeout 10 "$CLI" decode "$WORK/out/robotsignal.wav" >"$WORK/wav-decoded.txt" \
+    || fail "the saved WAV file does not decode"
+head -n 1 "$WORK/wav-decoded.txt" | cmp -s - "$WORK/image.txt" \
+    || fail "the WAV file holds $(head -n 1 "$WORK/wav-decoded.txt")"
+echo "saved as WAV: the file decodes to the image"
+
+# --- the simulator: ツール > シミュレータ
+for _ in 1 2 3; do press_check; done
+focus "$EDITOR"
+xdotool key --clearmodifiers alt+t
+sleep 0.3
+xdotool key m
+await_window 'Ｚｕｖｏｍａｔｉｃ　シミュレータ' >/dev/null
+sleep 0.5
+shot simulator
+echo "the simulator window opened"
+
+# --- save the program through the file dialog
+focus "$EDITOR"
+xdotool key --clearmodifiers ctrl+shift+s
+answer_file_dialog '別名で保存' "$WORK/out/saved.qvk"
+await_file "$WORK/out/saved.qvk"
+timeout 10 "$CLI" read "$WORK/out/saved.qvk" >/dev/null || fail "the saved robot file is refused"
+timeout 10 "$CLI" compile "$WORK/out/saved.qvk" >"$WORK/saved-image.txt" \
+    || fail "the saved robot file does not compile"
+cmp -s "$WORK/saved-image.txt" "$WORK/image.txt" || fail "the saved program compiles to another image"
+echo "saved: the robot file reads and compiles to the image"
+
+# --- back to the start screen, then END
+focus "$EDITOR"
+xdotool key --clearmodifiers alt+f
+sleep 0.3
+xdotool key r
+# Only edited programs draw the question; answer Yes if it comes.
+for _ in $(seq 20); do
+    if QUESTION=$(xdotool search --onlyvisible --name '^編集プログラムの終了$' 2>/dev/null | head -n 1) \
+        && [ -n "$QUESTION" ]; then
+        focus "$QUESTION"
+        xdotool key y
+        break
+    fi
+    xdotool search --onlyvisible --name '^Ｚｕｖｏｍａｔｉｃ　メニュー$' >/dev/null 2>&1 && break
+    sleep 0.1
+done
+START=$(await_window 'Ｚｕｖｏｍａｔｉｃ　メニュー')
+await_gone 'Zuvomatic 編集'
+await_gone 'Ｚｕｖｏｍａｔｉｃ　シミュレータ'
+shot back-at-start
+measure "$START" 568
+click_at $((584 + 73)) $((192 + 92))
+for _ in $(seq $((WAIT * 10))); do
+    kill -0 "$APP_PID" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$APP_PID" 2>/dev/null && fail "END did not end the program"
+wait "$APP_PID"
+app_status=$?
+APP_PID=""
+[ "$app_status" -eq 0 ] || fail "the program ended with $app_status"
+echo "the program ended with END"
+exit 0
