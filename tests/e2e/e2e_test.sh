@@ -152,12 +152,13 @@ done
 [ -p "$FIFO" ] && [ -S "$XDG_RUNTIME_DIR/pulse/native" ] || fail "the private sound server is not ready"
 
 # --- helpers over windows
-# The id of the visible window whose title is exactly TITLE, waiting for it.
-await_window() { # TITLE
+# Waits for the visible window whose title is exactly TITLE and puts its id into VAR (no
+# command substitution: a failure must end this script, not a subshell).
+await_window() { # VAR TITLE
     local id
-    id=$(timeout "$WAIT" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-    [ -n "$id" ] || fail "no window \"$1\" within $WAIT s"
-    echo "$id"
+    id=$(timeout "$WAIT" xdotool search --sync --onlyvisible --name "^$2\$" 2>/dev/null | head -n 1)
+    [ -n "$id" ] || fail "no window \"$2\" within $WAIT s"
+    printf -v "$1" '%s' "$id"
 }
 
 # Waits until no visible window has the title TITLE.
@@ -186,7 +187,7 @@ move_to() { # X Y
     local X Y SCREEN WINDOW
     eval "$(xdotool getmouselocation --shell)"
     if [ "$X" != "$1" ] || [ "$Y" != "$2" ]; then
-        xdotool mousemove --sync "$1" "$2"
+        timeout 5 xdotool mousemove --sync "$1" "$2" || fail "the pointer does not reach ($1, $2)"
     fi
 }
 
@@ -197,13 +198,13 @@ click_at() { # X Y
 }
 
 focus() { # WINDOW
-    xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+    timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
 }
 
 # Types a path into the file dialog titled TITLE and accepts it.
 answer_file_dialog() { # TITLE PATH
     local dialog
-    dialog=$(await_window "$1")
+    await_window dialog "$1"
     focus "$dialog"
     sleep 0.3 # the dialog lists its folder before it takes keys reliably
     xdotool key --clearmodifiers ctrl+a
@@ -250,12 +251,12 @@ trimmed "$WORK/rendered.raw" >"$WORK/rendered.txt"
 # --- start, and a second copy that must refuse to run
 "$APP" >"$WORK/app.log" 2>&1 &
 APP_PID=$!
-START=$(await_window 'Ｚｕｖｏｍａｔｉｃ　メニュー')
+await_window START 'Ｚｕｖｏｍａｔｉｃ　メニュー'
 shot start
 
 "$APP" >"$WORK/second.log" 2>&1 &
 SECOND_PID=$!
-REFUSAL=$(await_window 'Zuvomatic')
+await_window REFUSAL 'Zuvomatic'
 [ "$(xdotool getwindowpid "$REFUSAL" 2>/dev/null)" = "$SECOND_PID" ] \
     || fail "the box titled Zuvomatic does not belong to the second copy"
 shot already-running
@@ -277,16 +278,16 @@ xdotool search --onlyvisible --name '^Ｚｕｖｏｍａｔｉｃ　メニュー
 # --- TRY (the second box, 147 x 185 at (232, 192)), then Step 2 (176, 200, 147 x 122)
 measure "$START" 568
 click_at $((232 + 73)) $((192 + 92))
-CHOOSER=$(await_window 'Ｚｕｖｏｍａｔｉｃ　サンプル')
+await_window CHOOSER 'Ｚｕｖｏｍａｔｉｃ　サンプル'
 measure "$CHOOSER" 568
 move_to $((WX + 176 + 60)) $((WY + MENU + 200 + 61))
-xdotool mousemove_relative --sync 2 0 # the step lights up under the moving pointer
+timeout 5 xdotool mousemove_relative --sync 2 0 # the step lights up under the moving pointer
 sleep 0.5
 shot samples-step2
 click_at $((176 + 62)) $((200 + 61))
 
 # --- the editor with sample set 2; its client area is 792 x 568, the bottom panel at 416
-EDITOR=$(await_window 'Zuvomatic 編集')
+await_window EDITOR 'Zuvomatic 編集'
 measure "$EDITOR" 568
 BOTTOM=416
 sleep 0.5
@@ -342,7 +343,7 @@ focus "$EDITOR"
 xdotool key --clearmodifiers alt+t
 sleep 0.3
 xdotool key m
-await_window 'Ｚｕｖｏｍａｔｉｃ　シミュレータ' >/dev/null
+await_window SIMULATOR 'Ｚｕｖｏｍａｔｉｃ　シミュレータ'
 sleep 0.5
 shot simulator
 echo "the simulator window opened"
@@ -374,7 +375,7 @@ for _ in $(seq 20); do
     xdotool search --onlyvisible --name '^Ｚｕｖｏｍａｔｉｃ　メニュー$' >/dev/null 2>&1 && break
     sleep 0.1
 done
-START=$(await_window 'Ｚｕｖｏｍａｔｉｃ　メニュー')
+await_window START 'Ｚｕｖｏｍａｔｉｃ　メニュー'
 await_gone 'Zuvomatic 編集'
 await_gone 'Ｚｕｖｏｍａｔｉｃ　シミュレータ'
 shot back-at-start
