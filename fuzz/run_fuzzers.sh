@@ -67,14 +67,16 @@ for target in "${targets[@]}"; do
     log="$out/logs/$target.log"
     mkdir -p "$corpus" "$artifacts"
 
+    started=$(date +%s)
     "$binary" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=3072 -print_final_stats=1 \
         -dict="$(dictionary_of "$target")" -artifact_prefix="$artifacts/" \
         "$corpus" "$out/seeds/$target" >"$log" 2>&1
     status=$?
+    elapsed=$(($(date +%s) - started))
 
     runs=$(grep -oE 'stat::number_of_executed_units: [0-9]+' "$log" | grep -oE '[0-9]+$' || true)
     [ -n "$runs" ] || runs=$(grep -oE '^#[0-9]+' "$log" | tail -n 1 | tr -d '#' || true)
-    summary=$(printf '%-16s %4ss  runs %-9s cov %-5s ft %-6s corpus %-5s' "$target" "$seconds" \
+    summary=$(printf '%-16s %4ss  runs %-9s cov %-5s ft %-6s corpus %-5s' "$target" "$elapsed" \
         "${runs:-0}" "$(last_field cov "$log")" "$(last_field ft "$log")" \
         "$(find "$corpus" -type f | wc -l)")
     if [ "$status" -eq 0 ]; then

@@ -139,13 +139,15 @@ QString checkApplied(int code, const QString &params, const QString &written,
     return QString();
 }
 
-// A string the form wrote, opened again and applied unchanged, stays as it is, as long as its
+// A string the form wrote (not one it left alone because nothing was marked), opened again and
+// applied unchanged, stays as it is, as long as its
 // prefix has the regular shape the form reads values after and it had a colour token to keep
 // (without one, the next 設定 takes the last value for the colour token).
 QString checkReapplied(int code, const QString &params, const QString &written, PropertyForm &form)
 {
     static const QRegularExpression regularPrefix(QStringLiteral("^[0-9][0-9] [0-9]=$"));
-    if (!regularPrefix.match(ParamsPrefix(written)).hasMatch() || ParamsTail(params).isEmpty())
+    if (written == params || !regularPrefix.match(ParamsPrefix(written)).hasMatch()
+        || ParamsTail(params).isEmpty())
         return QString();
     form.ShowIconParameters(code, written);
     const QString again = form.ApplyIconParameters(code, written);

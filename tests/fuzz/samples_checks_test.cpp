@@ -10,6 +10,7 @@
 
 #include "check/generateprogram.h"
 #include "check/runchecks.h"
+#include "check/transmitencoding.h"
 #include "model/iconcatalogue.h"
 #include "model/robotfile.h"
 
@@ -120,4 +121,39 @@ TEST(FuzzChecks, TheLongChainCrossesTheByteLimit)
         EXPECT_EQ(result.outcome, outcome) << variables;
         EXPECT_EQ(result.ProgramByteCount, bytes) << variables;
     }
+}
+
+TEST(FuzzChecks, InputsTheChecksOnceMisjudged)
+{
+    // The form left a speed string alone (option 3 marked, which a speed form lacks); opened
+    // again it marks 中 and writes: no fault, the string had never been written by the form.
+    const QByteArray unmarked("04 1=\xe4\xb8\xad 0=5E\xf2 1\xce:\xb1\0\x01q\0F\0  F", 28);
+    EXPECT_EQ(CheckParameterStringInput(unmarked), QString());
+
+    // The long chain at exactly 237 code bytes with the checksum test flag: the image fills the
+    // frame's 256 bytes, so the test token " 5" behind it is not counted in the frame checksum.
+    const QByteArray chainAtLimit("\xc3\0\0\x02\x7f"
+                                  "24\r\0"
+                                  "18 2C3\xe9",
+                                  16);
+    EXPECT_EQ(CheckCodegenInput(chainAtLimit), QString());
+
+    WorkingProgram program = LoadSlotText(LongChainProgram());
+    for (int slot = 1; slot <= 3; ++slot)
+        program.SlotParams[slot] = QStringLiteral(u"18 2=Ａ Ｂ &H00FFFFFF");
+    CheckRun run = RunChecks(program);
+    ASSERT_TRUE(run.passed);
+    const GenerateResult full = GenerateProgram(program, run.flow, true, true);
+    ASSERT_EQ(full.outcome, GenerateOutcome::Ready);
+    ASSERT_EQ(full.TransmitImage.size(), 256);
+    EXPECT_TRUE(full.txData.endsWith(QStringLiteral(" 5")));
+    EXPECT_EQ(EncodeTransmission(full.txData), FrameSymbols(full.TransmitImage, 0));
+
+    // One byte less and the token is counted.
+    program.SlotParams[4] = QStringLiteral(u"18 2=Ａ Ｂ &H00FFFFFF");
+    run = RunChecks(program);
+    ASSERT_TRUE(run.passed);
+    const GenerateResult shorter = GenerateProgram(program, run.flow, true, true);
+    ASSERT_EQ(shorter.ProgramByteCount, 236);
+    EXPECT_EQ(EncodeTransmission(shorter.txData), FrameSymbols(shorter.TransmitImage, 5));
 }
