@@ -10,9 +10,9 @@ app="$build/src/app/zuvomatic"
 [ -x "$app" ] || { echo "no $app: build first" >&2; exit 2; }
 
 display=:94
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 work=$(mktemp -d)
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+xvfb=$!
 cleanup() { kill "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT INT TERM
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
@@ -26,7 +26,7 @@ for _ in $(seq "$runs"); do
     pid=$!
     # xdotool's own --sync waits in half-second steps: poll in 5 ms steps instead.
     until xdotool search --onlyvisible --name "$start_title" >/dev/null 2>&1; do
-        kill -0 "$pid" 2>/dev/null || { echo "the program ended before its window showed:" >&2; cat "$work/app.log" >&2; exit 1; }
+        kill -0 "$pid" 2>/dev/null || { echo "the program ended before its window showed:" >&2; tail -n 4 "$work/app.log" >&2; tail -n 6 "$work/xvfb.log" >&2; exit 1; }
         sleep 0.005
     done
     t1=$(date +%s%N)

@@ -113,7 +113,8 @@ display_ready() {
     return 1
 }
 start_display() {
-    local args=(-screen 0 1024x768x24 -nolisten tcp)
+    # -noreset: a server that resets whenever its last client leaves can refuse the next one.
+    local args=(-screen 0 1024x768x24 -nolisten tcp -noreset)
     local lock="/tmp/.X$DISPLAY_NUMBER-lock"
     if ! { [ -e "$lock" ] && kill -0 "$(tr -d ' ' <"$lock")" 2>/dev/null; }; then
         Xvfb ":$DISPLAY_NUMBER" "${args[@]}" >"$WORK/xvfb.log" 2>&1 &

@@ -10,7 +10,7 @@ OUT=docs/screenshots
 DISPLAY_NUMBER=:98
 mkdir -p "$OUT"
 
-Xvfb "$DISPLAY_NUMBER" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$DISPLAY_NUMBER" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 XVFB_PID=$!
 PREVIEW_PID=
 cleanup() {

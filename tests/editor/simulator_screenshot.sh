@@ -11,7 +11,7 @@ OUT=docs/screenshots
 DISPLAY_NUMBER=:96
 mkdir -p "$OUT"
 
-Xvfb "$DISPLAY_NUMBER" -screen 0 1920x700x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$DISPLAY_NUMBER" -screen 0 1920x700x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 XVFB_PID=$!
 PREVIEW_PID=
 RUNTIME=$(mktemp -d)
