@@ -14,37 +14,20 @@
 
 namespace zuvo {
 
-static PictureBox *addPicture(QWidget *parent, const char *name, const QString &path,
-                              const QRect &place)
-{
-    auto *picture = new PictureBox(path, parent);
-    picture->setObjectName(QString::fromUtf8(name));
-    picture->setGeometry(place);
-    return picture;
-}
-
 HelpBrowser::HelpBrowser(QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Ｚｕｖｏｍａｔｉｃ　説明"));
 
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(792, 568);
-    client->setAutoFillBackground(true);
-    QPalette white = client->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    client->setPalette(white);
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    QWidget *client = MakeWhiteClient(this, QSize(792, 568));
 
-    addPicture(client, "Image2", QStringLiteral(":/help/banner.svg"),
-               RectFromTwips(0, 0, 12000, 915));
-    addPicture(client, "Image1", QStringLiteral(":/help/title.svg"),
-               RectFromTwips(720, 1320, 2985, 1290));
-    addPicture(client, "Image5", QStringLiteral(":/help/list_frame.svg"),
-               RectFromTwips(1200, 2880, 4200, 3975));
+    PictureBox::place(client, "Image2", QStringLiteral(":/help/banner.svg"),
+                      RectFromTwips(0, 0, 12000, 915));
+    PictureBox::place(client, "Image1", QStringLiteral(":/help/title.svg"),
+                      RectFromTwips(720, 1320, 2985, 1290));
+    PictureBox::place(client, "Image5", QStringLiteral(":/help/list_frame.svg"),
+                      RectFromTwips(1200, 2880, 4200, 3975));
 
     m_list = new QListWidget(client);
     m_list->setObjectName(QStringLiteral("List1"));
@@ -54,8 +37,8 @@ HelpBrowser::HelpBrowser(QWidget *parent)
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(m_list, &QListWidget::currentRowChanged, this, &HelpBrowser::ShowTopic);
 
-    addPicture(client, "吹出1", QStringLiteral(":/help/balloon.svg"),
-               RectFromTwips(5640, 2760, 5250, 4200));
+    PictureBox::place(client, "吹出1", QStringLiteral(":/help/balloon.svg"),
+                      RectFromTwips(5640, 2760, 5250, 4200));
 
     m_text = new QPlainTextEdit(client);
     m_text->setObjectName(QStringLiteral("Text1"));
@@ -73,8 +56,8 @@ HelpBrowser::HelpBrowser(QWidget *parent)
     m_text->setPalette(clear);
     m_text->hide();
 
-    PictureBox *back = addPicture(client, "Image3", QStringLiteral(":/help/back.svg"),
-                                  RectFromTwips(555, 7440, 1935, 735));
+    PictureBox *back = PictureBox::place(client, "Image3", QStringLiteral(":/help/back.svg"),
+                                         RectFromTwips(555, 7440, 1935, 735));
     back->setClickable(true);
     back->setToolTip(QStringLiteral("初期画面に戻る"));
     connect(back, &PictureBox::clicked, this, &HelpBrowser::Back);

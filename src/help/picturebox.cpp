@@ -8,6 +8,15 @@
 
 namespace zuvo {
 
+PictureBox *PictureBox::place(QWidget *parent, const char *name, const QString &resourcePath,
+                              const QRect &geometry)
+{
+    auto *picture = new PictureBox(resourcePath, parent);
+    picture->setObjectName(QString::fromUtf8(name));
+    picture->setGeometry(geometry);
+    return picture;
+}
+
 PictureBox::PictureBox(const QString &resourcePath, QWidget *parent)
     : QWidget(parent)
     , m_resourcePath(resourcePath)

@@ -12,6 +12,9 @@ class PictureBox : public QWidget
     Q_OBJECT
 public:
     explicit PictureBox(const QString &resourcePath, QWidget *parent = nullptr);
+    // A picture with its control name, placed in its parent.
+    static PictureBox *place(QWidget *parent, const char *name, const QString &resourcePath,
+                             const QRect &geometry);
 
     QString resourcePath() const { return m_resourcePath; }
     void setResourcePath(const QString &resourcePath);

@@ -17,46 +17,29 @@ namespace zuvo {
 
 static constexpr int StepLeftTwips[SampleStepCount] = {360, 2640, 4920, 7200, 9480};
 
-static PictureBox *addPicture(QWidget *parent, const char *name, const QString &path,
-                              const QRect &place)
-{
-    auto *picture = new PictureBox(path, parent);
-    picture->setObjectName(QString::fromUtf8(name));
-    picture->setGeometry(place);
-    return picture;
-}
-
 SampleChooser::SampleChooser(QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Ｚｕｖｏｍａｔｉｃ　サンプル"));
 
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(792, 568);
-    client->setAutoFillBackground(true);
-    QPalette white = client->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    client->setPalette(white);
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    QWidget *client = MakeWhiteClient(this, QSize(792, 568));
 
-    addPicture(client, "Image1", QStringLiteral(":/samples/banner.svg"),
-               RectFromTwips(0, 0, 12000, 915));
-    addPicture(client, "Image2", QStringLiteral(":/samples/title.svg"),
-               RectFromTwips(720, 1320, 5895, 1290));
+    PictureBox::place(client, "Image1", QStringLiteral(":/samples/banner.svg"),
+                      RectFromTwips(0, 0, 12000, 915));
+    PictureBox::place(client, "Image2", QStringLiteral(":/samples/title.svg"),
+                      RectFromTwips(720, 1320, 5895, 1290));
 
     for (int step = 0; step < SampleStepCount; ++step) {
         const QRect place = RectFromTwips(StepLeftTwips[step], 3000, 2205, 1830);
         const QString number = QString::number(step + 1);
-        PictureBox *pale = addPicture(
+        PictureBox *pale = PictureBox::place(
             client, "Image5", QStringLiteral(":/samples/step_%1_pale.svg").arg(number), place);
         pale->setProperty("index", step);
         connect(pale, &PictureBox::pointerMoved, this, [this, step] { Highlight(step); });
         m_pale[step] = pale;
 
-        PictureBox *bright = addPicture(
+        PictureBox *bright = PictureBox::place(
             client, "Image7", QStringLiteral(":/samples/step_%1_bright.svg").arg(number), place);
         bright->setProperty("index", step);
         bright->setClickable(true);
@@ -65,8 +48,9 @@ SampleChooser::SampleChooser(QWidget *parent)
         m_bright[step] = bright;
     }
 
-    PictureBox *frame = addPicture(client, "image6", QStringLiteral(":/samples/list_frame.svg"),
-                                   RectFromTwips(3840, 5880, 4095, 2415));
+    PictureBox *frame
+        = PictureBox::place(client, "image6", QStringLiteral(":/samples/list_frame.svg"),
+                            RectFromTwips(3840, 5880, 4095, 2415));
     frame->setProperty("index", 0);
 
     m_text = new QPlainTextEdit(client);
@@ -87,13 +71,13 @@ SampleChooser::SampleChooser(QWidget *parent)
     m_text->setPalette(clear);
     m_text->hide();
 
-    PictureBox *ok = addPicture(client, "Image4", QStringLiteral(":/samples/ok.svg"),
-                                RectFromTwips(8400, 6120, 1575, 840));
+    PictureBox *ok = PictureBox::place(client, "Image4", QStringLiteral(":/samples/ok.svg"),
+                                       RectFromTwips(8400, 6120, 1575, 840));
     ok->setClickable(true);
     connect(ok, &PictureBox::clicked, this, [this] { Choose(m_selectedStep); });
 
-    PictureBox *back = addPicture(client, "Image3", QStringLiteral(":/samples/back.svg"),
-                                  RectFromTwips(480, 7440, 1935, 735));
+    PictureBox *back = PictureBox::place(client, "Image3", QStringLiteral(":/samples/back.svg"),
+                                         RectFromTwips(480, 7440, 1935, 735));
     back->setClickable(true);
     back->setToolTip(QStringLiteral("初期画面に戻る"));
     connect(back, &PictureBox::clicked, this, &SampleChooser::Back);

@@ -1,6 +1,9 @@
 #include "help/windowplacement.h"
 
 #include <QGuiApplication>
+#include <QLayout>
+#include <QMainWindow>
+#include <QPalette>
 #include <QScreen>
 #include <QWidget>
 
@@ -21,6 +24,20 @@ void CentreOnScreen(QWidget *window)
     const QSize outer = window->isVisible() ? window->frameGeometry().size() : window->size();
     const QRect area = screen->geometry();
     window->move(area.topLeft() + CentredTopLeft(area.size(), outer));
+}
+
+QWidget *MakeWhiteClient(QMainWindow *window, const QSize &size)
+{
+    auto *client = new QWidget(window);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(size);
+    client->setAutoFillBackground(true);
+    QPalette white = client->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    client->setPalette(white);
+    window->setCentralWidget(client);
+    window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    return client;
 }
 
 } // namespace zuvo

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSize>
 
+class QMainWindow;
 class QWidget;
 
 namespace zuvo {
@@ -22,5 +23,8 @@ QPoint CentredTopLeft(const QSize &screen, const QSize &window);
 
 // Centres the window (its frame, once it has one) on the screen it is on.
 void CentreOnScreen(QWidget *window);
+
+// The white client area of the help and sample windows, of a fixed size, as central widget.
+QWidget *MakeWhiteClient(QMainWindow *window, const QSize &size);
 
 } // namespace zuvo
