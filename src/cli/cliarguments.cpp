@@ -1,5 +1,7 @@
 #include "cli/cliarguments.h"
 
+#include <QRegularExpression>
+
 namespace zuvo::cli {
 
 ParsedArguments ParseArguments(const QStringList &args, bool acceptsOutput)
@@ -50,6 +52,32 @@ void ReportUsageError(QTextStream &err, const QString &command, const QString &m
 void ReportFileError(QTextStream &err, const QString &path, const QString &reason)
 {
     err << path << ": " << reason << Qt::endl;
+}
+
+QString ReadFailureReason(const RobotFileReadResult &result)
+{
+    using Status = RobotFileReadResult::Status;
+    switch (result.status) {
+    case Status::CannotOpen:
+        return result.systemError.isEmpty() ? QStringLiteral(u"ファイルが有りません")
+                                            : result.systemError;
+    case Status::ForeignHeader:
+        return QStringLiteral(u"このファイルは異なった言語で作成されています。");
+    case Status::Broken:
+        return result.reason.isEmpty()
+            ? QStringLiteral(u"ファイルが壊れています")
+            : QStringLiteral(u"ファイルが壊れています: ") + result.reason;
+    case Status::Ok:
+        break;
+    }
+    return QString();
+}
+
+void PrintMessageLines(QTextStream &stream, const QString &text)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    for (const QString &line : text.split(lineBreak))
+        stream << line << '\n';
 }
 
 } // namespace zuvo::cli

@@ -1,6 +1,8 @@
 #pragma once
 // Argument handling shared by the commands of zuvomatic-cli.
 
+#include "model/robotfile.h"
+
 #include <QStringList>
 #include <QTextStream>
 #include <optional>
@@ -24,5 +26,11 @@ std::optional<int> ParseBoundedInteger(const QString &text, int min, int max);
 // concerned, so that the file is named).
 void ReportUsageError(QTextStream &err, const QString &command, const QString &message);
 void ReportFileError(QTextStream &err, const QString &path, const QString &reason);
+
+// Why a robot file could not be read, on one line (empty for a file that was read).
+QString ReadFailureReason(const RobotFileReadResult &result);
+
+// The message area's lines, one output line each (CR LF, CR or LF between them).
+void PrintMessageLines(QTextStream &stream, const QString &text);
 
 } // namespace zuvo::cli

@@ -7,37 +7,6 @@
 
 namespace zuvo::cli {
 
-namespace {
-
-// Why a robot file cannot be checked, on one line.
-QString readFailureReason(const RobotFileReadResult &result)
-{
-    using Status = RobotFileReadResult::Status;
-    switch (result.status) {
-    case Status::CannotOpen:
-        return result.systemError.isEmpty() ? QStringLiteral(u"ファイルが有りません")
-                                            : result.systemError;
-    case Status::ForeignHeader:
-        return QStringLiteral(u"このファイルは異なった言語で作成されています。");
-    case Status::Broken:
-        return result.reason.isEmpty()
-            ? QStringLiteral(u"ファイルが壊れています")
-            : QStringLiteral(u"ファイルが壊れています: ") + result.reason;
-    case Status::Ok:
-        break;
-    }
-    return QString();
-}
-
-// The message area's lines, one output line each.
-void printLines(QTextStream &out, const QString &text)
-{
-    for (const QString &line : text.split(QStringLiteral("\r\n")))
-        out << line << '\n';
-}
-
-} // namespace
-
 // Runs the three check stages on a robot file as three presses of the check button would.
 int commandCheck(const QStringList &args, QTextStream &out, QTextStream &err)
 {
@@ -54,7 +23,7 @@ int commandCheck(const QStringList &args, QTextStream &out, QTextStream &err)
     const QString &path = parsed.positional[0];
     RobotFileReadResult read = ReadRobotFile(path);
     if (read.status != RobotFileReadResult::Status::Ok) {
-        ReportFileError(err, path, readFailureReason(read));
+        ReportFileError(err, path, ReadFailureReason(read));
         return ExitUsage;
     }
 
@@ -62,9 +31,9 @@ int commandCheck(const QStringList &args, QTextStream &out, QTextStream &err)
     for (const StageResult &stage : run.stages) {
         if (stage.runtimeFailure) {
             out << StageFailureTitle << '\n';
-            printLines(out, StageFailureText);
+            PrintMessageLines(out, StageFailureText);
         } else {
-            printLines(out, stage.text);
+            PrintMessageLines(out, stage.text);
         }
     }
     out.flush();
