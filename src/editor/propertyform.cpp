@@ -4,7 +4,6 @@
 #include "model/numbers.h"
 #include "model/parameterstring.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -42,15 +41,6 @@ void place(FormControlView &control, int left, int top, int width, int height,
     control.height = height;
     control.caption = caption;
     control.visible = true;
-}
-
-// The number at the start of the text, as typed: the part ReadLeadingNumber reads.
-QString leadingNumberText(const QString &text)
-{
-    static const QRegularExpression number(
-        QStringLiteral("^ *([+-]?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?)"));
-    const QRegularExpressionMatch m = number.match(text);
-    return m.hasMatch() ? m.captured(1) : QString();
 }
 
 QString valueAt(const QStringList &values, int index)
@@ -262,7 +252,11 @@ void PropertyForm::CheckOption(int index)
 
 void PropertyForm::SetNumberText(const QString &text)
 {
-    m_view.numberText = text.left(m_view.numberMaxLength);
+    // The box holds characters, not UTF-16 units: a pair is never cut in half.
+    qsizetype length = qMin(text.size(), qsizetype(m_view.numberMaxLength));
+    if (length > 0 && length < text.size() && text.at(length - 1).isHighSurrogate())
+        --length;
+    m_view.numberText = text.left(length);
 }
 
 void PropertyForm::SelectListItem(int list, int index)
@@ -291,7 +285,7 @@ QString PropertyForm::clampedBoxText(double low, double high)
     else
         // Only the number itself is stored: a blank or a comma typed after it would split the
         // ParameterString and the program text.
-        text = leadingNumberText(text);
+        text = LeadingNumberText(text);
     m_view.numberText = text;
     return text;
 }

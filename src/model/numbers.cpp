@@ -91,6 +91,12 @@ long long ReadTokenNumber(QStringView text)
     return RoundHalfEven(ReadLeadingNumber(text));
 }
 
+QString LeadingNumberText(QStringView text)
+{
+    const qsizetype start = skipBlanks(text);
+    return text.mid(start, numberLength(text, start)).toString();
+}
+
 bool StartsWithNumber(QStringView text)
 {
     return numberLength(text, skipBlanks(text)) > 0;

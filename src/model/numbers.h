@@ -17,6 +17,10 @@ long long RoundHalfEven(double value);
 // A token read as an integer: ReadLeadingNumber, then RoundHalfEven.
 long long ReadTokenNumber(QStringView text);
 
+// The characters ReadLeadingNumber reads, as typed (without the blanks before them); empty when
+// the text does not start with a number.
+QString LeadingNumberText(QStringView text);
+
 // True when the text starts (after blanks) with something ReadLeadingNumber accepts.
 bool StartsWithNumber(QStringView text);
 

@@ -199,6 +199,10 @@ TEST(PropertyForm, StoredNumbersNeverCarryBlanksCommasOrTrailingText)
     EXPECT_EQ(p.typeNumber(brake, u"2."_s), u"09 1=2."_s + White);
     EXPECT_EQ(p.typeNumber(u"17 1=1"_s + White, u"9, "_s), u"17 1=9"_s + White);
     EXPECT_EQ(p.typeNumber(u"17 1=1"_s + White, u"1e2"_s), u"17 1=1e2"_s + White);
+    // Typing past the box's limit never leaves half a character in it, and the number before
+    // such a character is still the value stored.
+    const QString wide = u" 1J"_s + QString::fromUcs4(U"\U0004F3CF");
+    EXPECT_EQ(p.typeNumber(brake, wide), u"09 1=1"_s + White);
 }
 
 TEST(PropertyForm, VariableNumbersAreWholeAndLimited)
