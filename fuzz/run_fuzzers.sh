@@ -68,7 +68,10 @@ for target in "${targets[@]}"; do
     mkdir -p "$corpus" "$artifacts"
 
     started=$(date +%s)
-    "$binary" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=3072 -print_final_stats=1 \
+    # ZUVO_FUZZ_SEED fixes the mutation sequence (test.sh sets it), so that the short runs of
+    # the test suite repeat the run that was seen to pass; unset, every run explores anew.
+    "$binary" -max_total_time="$seconds" -seed="${ZUVO_FUZZ_SEED:-0}" -timeout=30 \
+        -rss_limit_mb=3072 -print_final_stats=1 \
         -dict="$(dictionary_of "$target")" -artifact_prefix="$artifacts/" \
         "$corpus" "$out/seeds/$target" >"$log" 2>&1
     status=$?
