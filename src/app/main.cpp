@@ -4,6 +4,7 @@
 #include "app/commandline.h"
 #include "app/editorfactory.h"
 #include "app/instancelock.h"
+#include "app/startscreen.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -27,9 +28,20 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    zuvo::AppController controller(zuvo::MakeEditorWindow,
-                                   zuvo::CommandLineWords(QApplication::arguments()));
+    const QStringList words = zuvo::CommandLineWords(QApplication::arguments());
+    // A robot file the desktop opened the program with goes into the first editor only, which
+    // starts at once as GO! starts it; Ghost and HexDisp stay the first and second words.
+    QString pendingRobotFile = zuvo::ParseStartRequest(words).robotFile;
+    const bool startWithFile = !pendingRobotFile.isEmpty();
+    const auto makeEditor = [&pendingRobotFile](int editorStartMode, const QStringList &w) {
+        QWidget *editor = zuvo::MakeEditorWindow(editorStartMode, w, pendingRobotFile);
+        pendingRobotFile.clear();
+        return editor;
+    };
+    zuvo::AppController controller(makeEditor, words);
     QObject::connect(&controller, &zuvo::AppController::ended, &app, &QApplication::quit);
     controller.Start();
+    if (startWithFile)
+        controller.startScreen()->Choose(0);
     return app.exec();
 }

@@ -93,6 +93,9 @@ public:
     void LoadSampleSet(int n);
     void SetMemoText(const QString &text); // Text1 changed (memo words are matched here)
     void OpenRobotFile();
+    // The robot file the desktop started the program with: read into the current slot as the
+    // open command reads the file chosen in its dialog.
+    void OpenRobotFileAt(const QString &path);
     void InsertRobotFile();
     void SaveRobotFile();
     void SaveRobotFileAs();
@@ -195,6 +198,8 @@ private:
 
     // Files (session_files.cpp)
     bool chooseFile(bool save, const QString &title, const QString &filter);
+    void rememberFile(const QString &path);
+    void openChosenFile();
     bool writeCurrentSlot(const QString &path, const QString &title);
     void insertStagedProgram(const WorkingProgram &file);
 

@@ -32,12 +32,17 @@ bool EditorSession::chooseFile(bool save, const QString &title, const QString &f
         m_state.FileTitle.clear();
         return false;
     }
+    rememberFile(path);
+    return true;
+}
+
+void EditorSession::rememberFile(const QString &path)
+{
     const QFileInfo info(path);
     m_state.FileTitle = info.fileName();
     m_state.FileDir = info.absolutePath();
     if (!m_state.FileDir.endsWith(u'/'))
         m_state.FileDir += u'/';
-    return true;
 }
 
 void EditorSession::OpenRobotFile()
@@ -56,6 +61,20 @@ void EditorSession::OpenRobotFile()
     CancelTrayPick();
     if (!chooseFile(false, QStringLiteral(u"開く"), RobotFileFilter))
         return;
+    openChosenFile();
+}
+
+void EditorSession::OpenRobotFileAt(const QString &path)
+{
+    ChangeScope scope(*this);
+    CancelTrayPick();
+    rememberFile(path);
+    openChosenFile();
+}
+
+void EditorSession::openChosenFile()
+{
+    const int slot = m_state.CurrentSlot;
     const QString path = m_state.FileDir + m_state.FileTitle;
     const RobotFileReadResult read = ReadRobotFile(path);
     if (read.status != RobotFileReadResult::Status::Ok) {

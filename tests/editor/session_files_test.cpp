@@ -92,6 +92,32 @@ TEST(SessionFiles, SaveAsThenOpenGivesTheSameProgram)
     EXPECT_EQ(f.content(8, 8), EmptyCell);
 }
 
+TEST(SessionFiles, TheFileTheProgramWasStartedWithOpensWithoutADialog)
+{
+    QTemporaryDir dir;
+    SessionFixture f;
+    buildProgram(f);
+    const QString path = dir.filePath(QStringLiteral("start.qvk"));
+    f.prompts.files = {path};
+    f.session.SaveRobotFileAs();
+    const WorkingProgram saved = f.program();
+
+    SessionFixture fresh;
+    fresh.session.OpenRobotFileAt(path);
+    EXPECT_TRUE(fresh.prompts.dialogs.isEmpty());
+    EXPECT_EQ(fresh.program(), saved);
+    EXPECT_EQ(fresh.state().SlotFilePath[0], path);
+    EXPECT_EQ(fresh.view().tabCaptions[0], QStringLiteral("start.qvk"));
+    EXPECT_EQ(fresh.state().FileDir, dir.path() + u'/');
+    EXPECT_EQ(fresh.state().SlotModified[0], 0);
+
+    // A file that is gone is refused as the open command refuses it; the program stays.
+    const WorkingProgram before = fresh.program();
+    fresh.session.OpenRobotFileAt(dir.filePath(QStringLiteral("gone.qvk")));
+    EXPECT_EQ(fresh.prompts.messages.last().title, QStringLiteral(u"読み出しメッセージ"));
+    EXPECT_EQ(fresh.program(), before);
+}
+
 TEST(SessionFiles, SaveAsAsksBeforeOverwritingAndAFailureKeepsTheSlotModified)
 {
     QTemporaryDir dir;
