@@ -9,7 +9,7 @@ PACKAGES=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic
     xvfb xdotool imagemagick x11-utils pulseaudio pulseaudio-utils
-    clang libclang-rt-14-dev desktop-file-utils
+    clang libclang-rt-14-dev desktop-file-utils ccache
 )
 
 missing=()
