@@ -7,20 +7,16 @@
 
 namespace zuvo::cli {
 
+const CommandSyntax CheckSyntax
+    = {"check", "FILE", "run the three grammar check stages on a robot file"};
+
 // Runs the three check stages on a robot file as three presses of the check button would.
 int commandCheck(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const QString name = QStringLiteral("check");
-    const ParsedArguments parsed = ParseArguments(args, false);
-    if (!parsed.error.isEmpty()) {
-        ReportUsageError(err, name, parsed.error);
-        return ExitUsage;
-    }
-    if (parsed.positional.size() != 1) {
-        ReportUsageError(err, name, QStringLiteral("expected FILE"));
-        return ExitUsage;
-    }
-    const QString &path = parsed.positional[0];
+    const FileArgument file = ReadFileArgument(CheckSyntax, args, out, err);
+    if (file.done)
+        return *file.done;
+    const QString &path = file.path;
     RobotFileReadResult read = ReadRobotFile(path);
     if (read.status != RobotFileReadResult::Status::Ok) {
         ReportFileError(err, path, ReadFailureReason(read));

@@ -17,24 +17,24 @@ QString hexByte(int value)
 
 } // namespace
 
+const CommandSyntax DecodeSyntax = {
+    "decode", "[--raw] IN.wav", "decode a recorded signal into its bytes and verify the checksum"};
+
 // Reads a recorded or written signal back into the frame's bytes and verifies its checksum.
 // "--raw" reads headerless 8-bit unsigned mono samples at 24000 per second, as a recorder
 // writes them.
 int commandDecode(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const QString name = QStringLiteral("decode");
-    QStringList rest = args;
-    const bool raw = rest.removeAll(QStringLiteral("--raw")) > 0;
-    const ParsedArguments parsed = ParseArguments(rest, false);
-    if (!parsed.error.isEmpty()) {
-        ReportUsageError(err, name, parsed.error);
-        return ExitUsage;
-    }
-    if (parsed.positional.size() != 1) {
-        ReportUsageError(err, name, QStringLiteral("expected IN.wav"));
-        return ExitUsage;
-    }
-    const QString &path = parsed.positional[0];
+    CommandParser parser(DecodeSyntax);
+    parser.addOption({QStringLiteral("raw"),
+                      QStringLiteral("headerless 8-bit unsigned mono samples, 24000 per second")});
+    if (const auto done = parser.parse(args, out, err))
+        return *done;
+    const bool raw = parser.isSet(QStringLiteral("raw"));
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1)
+        return parser.refuse(err, QStringLiteral("expected IN.wav"));
+    const QString &path = positional[0];
 
     QByteArray samples;
     if (raw) {

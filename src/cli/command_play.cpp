@@ -8,6 +8,9 @@
 
 namespace zuvo::cli {
 
+const CommandSyntax PlaySyntax
+    = {"play", "FILE", "play the signal of a robot file through the audio output"};
+
 namespace {
 
 // Where the playback module may be: installed beside the program's libraries, next to the
@@ -25,9 +28,10 @@ QStringList playbackModulePaths()
 // transmission window does.
 int commandPlay(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const QString path = SingleFileArgument(QStringLiteral("play"), args, err);
-    if (path.isEmpty())
-        return ExitUsage;
+    const FileArgument file = ReadFileArgument(PlaySyntax, args, out, err);
+    if (file.done)
+        return *file.done;
+    const QString &path = file.path;
     const CompiledRobotFile compiled = CompileRobotFile(path, err);
     if (compiled.exitCode != ExitOk)
         return compiled.exitCode;

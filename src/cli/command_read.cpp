@@ -6,6 +6,9 @@
 
 namespace zuvo::cli {
 
+const CommandSyntax ReadSyntax
+    = {"read", "FILE", "print a robot file's program as its three lists"};
+
 namespace {
 
 // Line breaks inside the memo are shown as the two characters "\r" and "\n" so that each list
@@ -23,17 +26,10 @@ QString escapeLineBreaks(QString text)
 // MemoList, one per line.
 int commandRead(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const QString name = QStringLiteral("read");
-    const ParsedArguments parsed = ParseArguments(args, false);
-    if (!parsed.error.isEmpty()) {
-        ReportUsageError(err, name, parsed.error);
-        return ExitUsage;
-    }
-    if (parsed.positional.size() != 1) {
-        ReportUsageError(err, name, QStringLiteral("expected FILE"));
-        return ExitUsage;
-    }
-    const QString &path = parsed.positional[0];
+    const FileArgument file = ReadFileArgument(ReadSyntax, args, out, err);
+    if (file.done)
+        return *file.done;
+    const QString &path = file.path;
     const RobotFileReadResult result = ReadRobotFile(path);
     switch (result.status) {
     case RobotFileReadResult::Status::CannotOpen:

@@ -7,43 +7,42 @@
 
 namespace zuvo::cli {
 
+const CommandSyntax SampleSyntax
+    = {"sample", "SET SLOT -o FILE", "write built-in sample SET (1-5), SLOT (1-4) as a robot file"};
+
 // Writes a built-in sample as the editor saves it right after loading the set.
-int commandSample(const QStringList &args, QTextStream &, QTextStream &err)
+int commandSample(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const QString name = QStringLiteral("sample");
-    const ParsedArguments parsed = ParseArguments(args, true);
-    if (!parsed.error.isEmpty()) {
-        ReportUsageError(err, name, parsed.error);
-        return ExitUsage;
-    }
-    if (parsed.positional.size() != 2 || parsed.outputPath.isEmpty()) {
-        ReportUsageError(err, name, QStringLiteral("expected SET SLOT -o FILE"));
-        return ExitUsage;
-    }
-    const std::optional<int> set = ParseBoundedInteger(parsed.positional[0], 1, SampleSetCount);
+    CommandParser parser(SampleSyntax);
+    parser.addOption(
+        {QStringLiteral("o"), QStringLiteral("the robot file to write"), QStringLiteral("FILE")});
+    if (const auto done = parser.parse(args, out, err))
+        return *done;
+    const QStringList positional = parser.positionalArguments();
+    const QString outputPath = parser.value(QStringLiteral("o"));
+    if (positional.size() != 2 || outputPath.isEmpty())
+        return parser.refuse(err, QStringLiteral("expected SET SLOT -o FILE"));
+    const std::optional<int> set = ParseBoundedInteger(positional[0], 1, SampleSetCount);
     if (!set) {
-        ReportUsageError(err, name,
-                         QStringLiteral("SET must be 1 to %1, not \"%2\"")
-                             .arg(SampleSetCount)
-                             .arg(parsed.positional[0]));
-        return ExitUsage;
+        return parser.refuse(err,
+                             QStringLiteral("SET must be 1 to %1, not \"%2\"")
+                                 .arg(SampleSetCount)
+                                 .arg(positional[0]));
     }
-    const std::optional<int> slot = ParseBoundedInteger(parsed.positional[1], 1, 4);
-    if (!slot) {
-        ReportUsageError(
-            err, name, QStringLiteral("SLOT must be 1 to 4, not \"%1\"").arg(parsed.positional[1]));
-        return ExitUsage;
-    }
+    const std::optional<int> slot = ParseBoundedInteger(positional[1], 1, 4);
+    if (!slot)
+        return parser.refuse(err,
+                             QStringLiteral("SLOT must be 1 to 4, not \"%1\"").arg(positional[1]));
 
     const WorkingProgram program = LoadSlotText(BuiltInSampleSet(*set).programs[*slot - 1]);
-    const RobotFileWriteResult written = WriteRobotFile(program, parsed.outputPath);
+    const RobotFileWriteResult written = WriteRobotFile(program, outputPath);
     if (!written.ok) {
-        ReportFileError(err, parsed.outputPath, written.error);
+        ReportFileError(err, outputPath, written.error);
         return ExitUsage;
     }
     if (!written.replacedCharacters.isEmpty())
         ReportFileError(
-            err, parsed.outputPath,
+            err, outputPath,
             QStringLiteral("written with \"？\" for %1").arg(written.replacedCharacters));
     return ExitOk;
 }

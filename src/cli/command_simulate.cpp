@@ -16,80 +16,95 @@ constexpr int TraceStepMs = 100;
 
 } // namespace
 
+const CommandSyntax SimulateSyntax
+    = {"simulate", "FILE [--course N] [--start N] [--seconds S] [--at T EVENT]...",
+       "run the program on a virtual robot and print its path every 0.1 s (EVENT: touch1=on, "
+       "light2=off, room=off, ball=X,Y)"};
+
 // Runs the program the robot would receive on a virtual robot and prints its path and state at
 // every tenth of a second.
 int commandSimulate(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const QString command = QStringLiteral("simulate");
-    QString path;
+    CommandParser parser(SimulateSyntax);
+    // A later --course, --start or --seconds replaces an earlier one.
+    parser.addOption({QStringLiteral("course"),
+                      QStringLiteral("the course, 1 to %1 (default 1)").arg(sim::CourseCount),
+                      QStringLiteral("N")},
+                     true);
+    parser.addOption({QStringLiteral("start"),
+                      QStringLiteral("the start place on the course (default 1)"),
+                      QStringLiteral("N")},
+                     true);
+    parser.addOption({QStringLiteral("seconds"),
+                      QStringLiteral("how long to run, 0 to %1 (default 10)").arg(SecondsLimit),
+                      QStringLiteral("S")},
+                     true);
+    // "--at T EVENT" takes two values, which QCommandLineParser cannot: the pairs are taken out
+    // before the rest is parsed; the option is declared for the help text only.
+    parser.addOption({QStringLiteral("at"),
+                      QStringLiteral("at T seconds, EVENT happens (may be repeated)"),
+                      QStringLiteral("T EVENT")},
+                     true);
+
+    QStringList rest;
+    QList<sim::SimEvent> events;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] != QLatin1String("--at")) {
+            rest << args[i];
+            continue;
+        }
+        const auto ms
+            = i + 1 < args.size() ? sim::ParseSeconds(args[i + 1], SecondsLimit) : std::nullopt;
+        QString error = QStringLiteral("--at needs a time and an event");
+        const auto event = ms && i + 2 < args.size() ? sim::ParseSimEvent(*ms, args[i + 2], &error)
+                                                     : std::nullopt;
+        if (!event)
+            return parser.refuse(err, error);
+        events << *event;
+        i += 2;
+    }
+    if (const auto done = parser.parse(rest, out, err))
+        return *done;
+    if (parser.isSet(QStringLiteral("at")))
+        return parser.refuse(err, QStringLiteral("--at needs a time and an event"));
+
     int courseNumber = 1;
     int startNumber = 1;
     qint64 durationMs = 10000;
-    QList<sim::SimEvent> events;
-
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        const auto value = [&](int index) -> QString {
-            return index < args.size() ? args[index] : QString();
-        };
-        if (arg == QLatin1String("--course")) {
-            const auto number = ParseBoundedInteger(value(++i), 1, sim::CourseCount);
-            if (!number) {
-                ReportUsageError(
-                    err, command,
-                    QStringLiteral("--course needs a number from 1 to %1").arg(sim::CourseCount));
-                return ExitUsage;
-            }
-            courseNumber = *number;
-        } else if (arg == QLatin1String("--start")) {
-            const auto number = ParseBoundedInteger(value(++i), 1, 99);
-            if (!number) {
-                ReportUsageError(err, command,
-                                 QStringLiteral("--start needs a start place number"));
-                return ExitUsage;
-            }
-            startNumber = *number;
-        } else if (arg == QLatin1String("--seconds")) {
-            const auto ms = sim::ParseSeconds(value(++i), SecondsLimit);
-            if (!ms) {
-                ReportUsageError(
-                    err, command,
-                    QStringLiteral("--seconds needs a time from 0 to %1").arg(SecondsLimit));
-                return ExitUsage;
-            }
-            durationMs = *ms;
-        } else if (arg == QLatin1String("--at")) {
-            const auto ms = sim::ParseSeconds(value(i + 1), SecondsLimit);
-            QString error = QStringLiteral("--at needs a time and an event");
-            const auto event = ms && i + 2 < args.size()
-                ? sim::ParseSimEvent(*ms, value(i + 2), &error)
-                : std::nullopt;
-            if (!event) {
-                ReportUsageError(err, command, error);
-                return ExitUsage;
-            }
-            events << *event;
-            i += 2;
-        } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            ReportUsageError(err, command, QStringLiteral("unknown option %1").arg(arg));
-            return ExitUsage;
-        } else if (path.isEmpty()) {
-            path = arg;
-        } else {
-            ReportUsageError(err, command, QStringLiteral("expected one FILE"));
-            return ExitUsage;
+    if (parser.isSet(QStringLiteral("course"))) {
+        const auto number
+            = ParseBoundedInteger(parser.value(QStringLiteral("course")), 1, sim::CourseCount);
+        if (!number) {
+            return parser.refuse(
+                err, QStringLiteral("--course needs a number from 1 to %1").arg(sim::CourseCount));
         }
+        courseNumber = *number;
     }
-    if (path.isEmpty()) {
-        ReportUsageError(err, command, QStringLiteral("expected FILE"));
-        return ExitUsage;
+    if (parser.isSet(QStringLiteral("start"))) {
+        const auto number = ParseBoundedInteger(parser.value(QStringLiteral("start")), 1, 99);
+        if (!number)
+            return parser.refuse(err, QStringLiteral("--start needs a start place number"));
+        startNumber = *number;
     }
+    if (parser.isSet(QStringLiteral("seconds"))) {
+        const auto ms = sim::ParseSeconds(parser.value(QStringLiteral("seconds")), SecondsLimit);
+        if (!ms) {
+            return parser.refuse(
+                err, QStringLiteral("--seconds needs a time from 0 to %1").arg(SecondsLimit));
+        }
+        durationMs = *ms;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1)
+        return parser.refuse(err, QStringLiteral("expected one FILE"));
+    if (positional.isEmpty() || positional[0].isEmpty())
+        return parser.refuse(err, QStringLiteral("expected FILE"));
+    const QString &path = positional[0];
     const sim::Course &course = sim::ReadyCourse(courseNumber);
     if (startNumber > course.starts.size()) {
-        ReportUsageError(
-            err, command,
+        return parser.refuse(
+            err,
             QStringLiteral("course %1 has no start place %2").arg(courseNumber).arg(startNumber));
-        return ExitUsage;
     }
 
     const CompiledRobotFile compiled = CompileRobotFile(path, err);

@@ -3,12 +3,16 @@
 
 namespace zuvo::cli {
 
+const CommandSyntax SymbolsSyntax
+    = {"symbols", "FILE", "print the transmission symbols of a robot file"};
+
 // Prints the SymbolText the transmission window would play.
 int commandSymbols(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const QString path = SingleFileArgument(QStringLiteral("symbols"), args, err);
-    if (path.isEmpty())
-        return ExitUsage;
+    const FileArgument file = ReadFileArgument(SymbolsSyntax, args, out, err);
+    if (file.done)
+        return *file.done;
+    const QString &path = file.path;
     const CompiledRobotFile compiled = CompileRobotFile(path, err);
     if (compiled.exitCode != ExitOk)
         return compiled.exitCode;

@@ -7,26 +7,27 @@
 
 namespace zuvo::cli {
 
+const CommandSyntax WavSyntax
+    = {"wav", "FILE -o OUT.wav", "write the signal of a robot file as a WAV file"};
+
 // Writes the signal of a robot file as a WAV file.
-int commandWav(const QStringList &args, QTextStream &, QTextStream &err)
+int commandWav(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const QString name = QStringLiteral("wav");
-    const ParsedArguments parsed = ParseArguments(args, true);
-    if (!parsed.error.isEmpty()) {
-        ReportUsageError(err, name, parsed.error);
-        return ExitUsage;
-    }
-    if (parsed.positional.size() != 1 || parsed.outputPath.isEmpty()) {
-        ReportUsageError(err, name, QStringLiteral("expected FILE -o OUT.wav"));
-        return ExitUsage;
-    }
-    const CompiledRobotFile compiled = CompileRobotFile(parsed.positional[0], err);
+    CommandParser parser(WavSyntax);
+    parser.addOption(
+        {QStringLiteral("o"), QStringLiteral("the WAV file to write"), QStringLiteral("OUT.wav")});
+    if (const auto done = parser.parse(args, out, err))
+        return *done;
+    const QStringList positional = parser.positionalArguments();
+    const QString outputPath = parser.value(QStringLiteral("o"));
+    if (positional.size() != 1 || outputPath.isEmpty())
+        return parser.refuse(err, QStringLiteral("expected FILE -o OUT.wav"));
+    const CompiledRobotFile compiled = CompileRobotFile(positional[0], err);
     if (compiled.exitCode != ExitOk)
         return compiled.exitCode;
-    const WavWriteResult written
-        = WriteWavFile(parsed.outputPath, RenderSymbols(compiled.symbolText));
+    const WavWriteResult written = WriteWavFile(outputPath, RenderSymbols(compiled.symbolText));
     if (!written.ok) {
-        ReportFileError(err, parsed.outputPath, written.error);
+        ReportFileError(err, outputPath, written.error);
         return ExitUsage;
     }
     return ExitOk;

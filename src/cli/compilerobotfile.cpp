@@ -41,18 +41,4 @@ CompiledRobotFile CompileRobotFile(const QString &path, QTextStream &err)
     return compiled;
 }
 
-QString SingleFileArgument(const QString &command, const QStringList &args, QTextStream &err)
-{
-    const ParsedArguments parsed = ParseArguments(args, false);
-    if (!parsed.error.isEmpty()) {
-        ReportUsageError(err, command, parsed.error);
-        return QString();
-    }
-    if (parsed.positional.size() != 1 || parsed.positional[0].isEmpty()) {
-        ReportUsageError(err, command, QStringLiteral("expected FILE"));
-        return QString();
-    }
-    return parsed.positional[0];
-}
-
 } // namespace zuvo::cli

@@ -20,7 +20,4 @@ struct CompiledRobotFile
 // check or the generator refuses has its message lines reported on err and ExitRefused.
 CompiledRobotFile CompileRobotFile(const QString &path, QTextStream &err);
 
-// The one FILE argument of a command without options; empty after reporting a usage error.
-QString SingleFileArgument(const QString &command, const QStringList &args, QTextStream &err);
-
 } // namespace zuvo::cli

@@ -2,6 +2,7 @@
 
 #include "cli/clicommands.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
@@ -12,34 +13,41 @@ using namespace zuvo::cli;
 
 struct Command
 {
-    const char *name;
+    const CommandSyntax &syntax;
     CommandFunction function;
-    const char *usage; // arguments and what the command does, one line
 };
 
-// A new command: one file with its function, a declaration in clicommands.h, one entry here.
+// A new command: one file with its syntax and its function, their declarations in
+// clicommands.h, one entry here.
 const Command Commands[] = {
-    {"sample", commandSample,
-     "SET SLOT -o FILE  write built-in sample SET (1-5), SLOT (1-4) as a robot file"},
-    {"read", commandRead, "FILE  print a robot file's program as its three lists"},
-    {"check", commandCheck, "FILE  run the three grammar check stages on a robot file"},
-    {"compile", commandCompile, "FILE  check a robot file and print its TransmitImage as hex text"},
-    {"symbols", commandSymbols, "FILE  print the transmission symbols of a robot file"},
-    {"wav", commandWav, "FILE -o OUT.wav  write the signal of a robot file as a WAV file"},
-    {"play", commandPlay, "FILE  play the signal of a robot file through the audio output"},
-    {"decode", commandDecode,
-     "[--raw] IN.wav  decode a recorded signal into its bytes and verify the checksum"},
-    {"simulate", commandSimulate,
-     "FILE [--course N] [--start N] [--seconds S] [--at T EVENT]...  run the program on a virtual "
-     "robot and print its path every 0.1 s (EVENT: touch1=on, light2=off, room=off, ball=X,Y)"},
+    {SampleSyntax, commandSample},     {ReadSyntax, commandRead},
+    {CheckSyntax, commandCheck},       {CompileSyntax, commandCompile},
+    {SymbolsSyntax, commandSymbols},   {WavSyntax, commandWav},
+    {PlaySyntax, commandPlay},         {DecodeSyntax, commandDecode},
+    {SimulateSyntax, commandSimulate},
 };
+
+const Command *findCommand(const QString &name)
+{
+    for (const Command &command : Commands) {
+        if (name == QLatin1String(command.syntax.name))
+            return &command;
+    }
+    return nullptr;
+}
 
 void printUsage(QTextStream &stream)
 {
     stream << "usage: zuvomatic-cli COMMAND ARGUMENTS...\n";
     for (const Command &command : Commands)
-        stream << "  zuvomatic-cli " << command.name << ' ' << command.usage << '\n';
-    stream << "  zuvomatic-cli --help  show this list" << Qt::endl;
+        stream << "  zuvomatic-cli " << command.syntax.name << ' ' << command.syntax.arguments
+               << "  " << command.syntax.summary << '\n';
+    stream << "  zuvomatic-cli COMMAND --help  show what a command takes\n"
+              "  zuvomatic-cli --help  show this list\n"
+              "  zuvomatic-cli --version  print the version\n"
+              "exit status: 0 done, 1 the file or program was refused, 2 bad arguments or an "
+              "unreadable file"
+           << Qt::endl;
 }
 
 } // namespace
@@ -52,26 +60,53 @@ int main(int argc, char *argv[])
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
 
-    const QStringList args = app.arguments().mid(1);
+    // The tool's own options come before the command; everything from the command's name on
+    // belongs to the command.
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("show this list"));
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                           QStringLiteral("print the version"));
+    parser.addOption(helpOption);
+    parser.addOption(versionOption);
+    if (!parser.parse(app.arguments())) {
+        err << "zuvomatic-cli: " << parser.errorText() << '\n';
+        printUsage(err);
+        return ExitUsage;
+    }
+    if (parser.isSet(helpOption)) {
+        printUsage(out);
+        return ExitOk;
+    }
+    if (parser.isSet(versionOption)) {
+        out << VersionLine() << Qt::endl;
+        return ExitOk;
+    }
+
+    QStringList args = parser.positionalArguments();
     if (args.isEmpty()) {
         printUsage(err);
         return ExitUsage;
     }
-    const QString &name = args.first();
-    if (name == QLatin1String("--help") || name == QLatin1String("-h")
-        || name == QLatin1String("help")) {
-        printUsage(out);
-        return ExitOk;
-    }
-    for (const Command &command : Commands) {
-        if (name == QLatin1String(command.name)) {
-            const int code = command.function(args.mid(1), out, err);
-            out.flush();
-            err.flush();
-            return code;
+    QString name = args.takeFirst();
+    if (name == QLatin1String("help")) {
+        // "help" alone is the list, "help COMMAND" that command's help.
+        if (args.isEmpty()) {
+            printUsage(out);
+            return ExitOk;
         }
+        name = args.takeFirst();
+        args = QStringList {QStringLiteral("--help")};
     }
-    err << "zuvomatic-cli: unknown command \"" << name << "\"\n";
-    printUsage(err);
-    return ExitUsage;
+    const Command *command = findCommand(name);
+    if (!command) {
+        err << "zuvomatic-cli: unknown command \"" << name << "\"\n";
+        printUsage(err);
+        return ExitUsage;
+    }
+    const int code = command->function(args, out, err);
+    out.flush();
+    err.flush();
+    return code;
 }
