@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace zuvo {
 
@@ -35,5 +36,14 @@ struct StartRequest
 // The switches from the first two words as ParseCommandLine reads them, and the first word that
 // ends in ".qvk" (in any case) and names an existing file as the robot file to open.
 StartRequest ParseStartRequest(const QStringList &words);
+
+// "--help" or "-h", "--version" or "-v" anywhere among the words: the text to print before
+// ending, with no window opened and the single-instance rule not consulted. Empty for any
+// other command line; words the program does not know (Qt's own options among them) are left
+// alone, as they always were.
+std::optional<QString> InformationRequest(const QStringList &words);
+
+// What "zuvomatic --help" prints.
+QString ProgramHelpText();
 
 } // namespace zuvo

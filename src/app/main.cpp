@@ -9,9 +9,19 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    // --help and --version answer before anything needs a display or the instance lock.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const auto text = zuvo::InformationRequest(zuvo::CommandLineWords(arguments))) {
+        std::fputs(text->toUtf8().constData(), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zuvomatic"));
     QApplication::setApplicationVersion(QStringLiteral(ZUVOMATIC_VERSION));
