@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build tree into a temporary DESTDIR and checks the layout a desktop needs:
-# both programs, the launcher entry (accepted by desktop-file-validate), the robot file type
-# and the icon. Exit 77 (skipped) when desktop-file-validate is missing.
+# both programs, the launcher entry (accepted by desktop-file-validate), the robot file type,
+# the icon, the AppStream description, the manual pages and the copyright and changelog. Exit 77 (skipped) when desktop-file-validate is missing.
 set -euo pipefail
 
 build_dir=${1:?usage: install_test.sh BUILD_DIR}
@@ -33,6 +33,12 @@ expect_file bin/zuvomatic-cli
 expect_file share/applications/zuvomatic.desktop
 expect_file share/icons/hicolor/scalable/apps/zuvomatic.svg
 expect_file share/mime/packages/zuvomatic.xml
+expect_file share/metainfo/com.example.zuvomatic.metainfo.xml
+expect_file share/man/man1/zuvomatic.1.gz
+expect_file share/man/man1/zuvomatic-cli.1.gz
+expect_file share/doc/zuvomatic/copyright
+expect_file share/doc/zuvomatic/changelog.gz
+expect_file lib/zuvomatic/libzuvo_playback.so
 
 for program in zuvomatic zuvomatic-cli; do
     if [ -f "$root/bin/$program" ] && [ ! -x "$root/bin/$program" ]; then

@@ -10,6 +10,7 @@ PACKAGES=(
     fonts-ipafont-gothic
     xvfb xdotool imagemagick x11-utils pulseaudio pulseaudio-utils
     clang libclang-rt-14-dev desktop-file-utils ccache
+    appstream groff man-db
 )
 
 missing=()
