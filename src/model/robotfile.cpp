@@ -1,5 +1,6 @@
 #include "model/robotfile.h"
 
+#include "model/filewriter.h"
 #include "model/iconcatalogue.h"
 #include "model/numbers.h"
 #include "model/parameterstring.h"
@@ -7,7 +8,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
@@ -382,31 +382,9 @@ RobotFileWriteResult WriteRobotFile(const WorkingProgram &program, const QString
     RobotFileWriteResult result;
     const RobotFileEncoding encoding = EncodeRobotFile(program);
     result.replacedCharacters = encoding.replacedCharacters;
-
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        result.error = QStringLiteral(u"フォルダです");
-        return result;
-    }
-    if (info.exists() && !info.isWritable()) {
-        result.error = QStringLiteral(u"書き込みが禁止されています");
-        return result;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = file.errorString();
-        return result;
-    }
-    if (file.write(encoding.bytes) != encoding.bytes.size()) {
-        result.error = file.errorString();
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit()) {
-        result.error = file.errorString();
-        return result;
-    }
-    result.ok = true;
+    const FileWriteResult written = WriteWholeFile(path, encoding.bytes);
+    result.ok = written.ok;
+    result.error = written.reason;
     return result;
 }
 

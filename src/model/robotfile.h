@@ -59,11 +59,12 @@ RobotFileEncoding EncodeRobotFile(const WorkingProgram &program);
 struct RobotFileWriteResult
 {
     bool ok = false;
-    QString error; // the system's reason when not ok
+    QString error; // the user's reason when not ok (see WriteWholeFile)
     QString replacedCharacters;
 };
 
-// Replaces the file completely or leaves it untouched. A read-only file is not replaced.
+// Replaces the file completely or leaves it untouched (WriteWholeFile). A read-only file is not
+// replaced.
 RobotFileWriteResult WriteRobotFile(const WorkingProgram &program, const QString &path);
 
 // The message box text of a refused file, CR between the lines (as the editor shows it).

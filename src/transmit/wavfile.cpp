@@ -2,8 +2,9 @@
 
 #include "transmit/symbolrender.h"
 
+#include "model/filewriter.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 
 namespace zuvo {
@@ -70,19 +71,10 @@ QByteArray EncodeWav(const QByteArray &samples)
 
 WavWriteResult WriteWavFile(const QString &path, const QByteArray &samples)
 {
+    const FileWriteResult written = WriteWholeFile(path, EncodeWav(samples));
     WavWriteResult result;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = file.errorString();
-        return result;
-    }
-    const QByteArray bytes = EncodeWav(samples);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        result.error = file.errorString();
-        file.cancelWriting();
-        return result;
-    }
-    result.ok = true;
+    result.ok = written.ok;
+    result.error = written.reason;
     return result;
 }
 

@@ -12,10 +12,10 @@ QByteArray EncodeWav(const QByteArray &samples);
 struct WavWriteResult
 {
     bool ok = false;
-    QString error; // the system's reason when not ok
+    QString error; // the user's reason when not ok (see WriteWholeFile)
 };
 
-// Replaces the file completely or leaves it untouched.
+// Replaces the file completely or leaves it untouched (WriteWholeFile).
 WavWriteResult WriteWavFile(const QString &path, const QByteArray &samples);
 
 struct WavReadResult

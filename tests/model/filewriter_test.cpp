@@ -1,0 +1,104 @@
+// The one file writer: every refusal has its reason and leaves the old file as it was.
+
+#include "model/filewriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using namespace zuvo;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+QStringList entries(const QTemporaryDir &dir)
+{
+    return QDir(dir.path())
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System);
+}
+
+} // namespace
+
+TEST(FileWriter, ReplacesTheWholeFileAndKeepsItsPermissions)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.qvk"));
+    ASSERT_TRUE(WriteWholeFile(path, QByteArray(5000, 'x')).ok);
+    ASSERT_TRUE(QFile::setPermissions(
+        path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
+    const FileWriteResult written = WriteWholeFile(path, "short");
+    EXPECT_TRUE(written.ok);
+    EXPECT_TRUE(written.reason.isEmpty());
+    EXPECT_EQ(readAll(path), QByteArray("short"));
+    struct stat info;
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0644u);
+    EXPECT_EQ(entries(dir), QStringList {QStringLiteral("a.qvk")}) << "no leftover beside it";
+
+    ASSERT_TRUE(WriteWholeFile(path, QByteArray()).ok);
+    EXPECT_EQ(QFileInfo(path).size(), 0);
+}
+
+TEST(FileWriter, EachRefusalNamesItsReasonAndWritesNothing)
+{
+    QTemporaryDir dir;
+    const QString kept = dir.filePath(QStringLiteral("kept.qvk"));
+    ASSERT_TRUE(WriteWholeFile(kept, "old bytes").ok);
+
+    FileWriteResult r = WriteWholeFile(dir.filePath(QStringLiteral("missing/a.qvk")), "x");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.reason, FolderMissingReason);
+    r = WriteWholeFile(dir.filePath(QStringLiteral("kept.qvk/a.qvk")), "x");
+    EXPECT_EQ(r.reason, FolderMissingReason) << "a file where the folder should be";
+    r = WriteWholeFile(dir.path(), "x");
+    EXPECT_EQ(r.reason, IsFolderReason);
+    EXPECT_TRUE(QFileInfo(dir.path()).isDir());
+    r = WriteWholeFile(QString(), "x");
+    EXPECT_FALSE(r.ok);
+
+    // A read-only file stays, even for the administrator.
+    ASSERT_TRUE(QFile::setPermissions(kept, QFile::ReadOwner | QFile::ReadGroup));
+    r = WriteWholeFile(kept, "new bytes");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.reason, WriteForbiddenReason);
+    EXPECT_EQ(readAll(kept), QByteArray("old bytes"));
+
+    // A pipe in the file's place is refused at once, nothing waits for a reader.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.qvk"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    r = WriteWholeFile(pipe, "x");
+    EXPECT_EQ(r.reason, WriteForbiddenReason);
+
+    EXPECT_EQ(entries(dir).size(), 2) << entries(dir).join(u' ').toStdString();
+}
+
+TEST(FileWriter, ALinkIsFollowedAndStaysALink)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("target.qvk"));
+    const QString link = dir.filePath(QStringLiteral("link.qvk"));
+    ASSERT_TRUE(WriteWholeFile(target, "old").ok);
+    ASSERT_TRUE(QFile::link(target, link));
+    ASSERT_TRUE(WriteWholeFile(link, "new").ok);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readAll(target), QByteArray("new"));
+}
+
+TEST(FileWriter, SystemErrorsWithoutAReasonOfTheirOwnKeepTheSystemsText)
+{
+    EXPECT_EQ(FileErrorReason(ENOSPC), DiskFullReason);
+    EXPECT_EQ(FileErrorReason(EDQUOT), DiskFullReason);
+    EXPECT_EQ(FileErrorReason(EROFS), WriteForbiddenReason);
+    EXPECT_EQ(FileErrorReason(EACCES), WriteForbiddenReason);
+    EXPECT_EQ(FileErrorReason(ENOENT), FolderMissingReason);
+    EXPECT_FALSE(FileErrorReason(EIO).isEmpty());
+}
