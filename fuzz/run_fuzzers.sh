@@ -24,8 +24,13 @@ out=fuzz-out
 mkdir -p "$out/logs"
 
 echo "fuzz: building the fuzz targets in $build"
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+fi
 if ! cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DZUVO_FUZZ=ON >"$out/logs/configure.log" 2>&1; then
+    -DZUVO_FUZZ=ON "${launcher[@]}" >"$out/logs/configure.log" 2>&1; then
     tail -n 30 "$out/logs/configure.log"
     echo "fuzz: configuring failed"
     exit 1
