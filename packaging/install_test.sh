@@ -28,6 +28,17 @@ expect_file() {
     fi
 }
 
+# The playback module's folder, multiarch where the platform has one.
+module_dir() {
+    local arch
+    arch=$(gcc -print-multiarch 2>/dev/null || true)
+    if [ -n "$arch" ] && [ -d "$root/lib/$arch/zuvomatic" ]; then
+        echo "lib/$arch/zuvomatic"
+    else
+        echo "lib/zuvomatic"
+    fi
+}
+
 expect_file bin/zuvomatic
 expect_file bin/zuvomatic-cli
 expect_file share/applications/zuvomatic.desktop
@@ -38,7 +49,7 @@ expect_file share/man/man1/zuvomatic.1.gz
 expect_file share/man/man1/zuvomatic-cli.1.gz
 expect_file share/doc/zuvomatic/copyright
 expect_file share/doc/zuvomatic/changelog.gz
-expect_file lib/zuvomatic/libzuvo_playback.so
+expect_file "$(module_dir)/libzuvo_playback.so"
 
 for program in zuvomatic zuvomatic-cli; do
     if [ -f "$root/bin/$program" ] && [ ! -x "$root/bin/$program" ]; then

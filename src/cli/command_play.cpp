@@ -18,7 +18,7 @@ namespace {
 QStringList playbackModulePaths()
 {
     const QString dir = QCoreApplication::applicationDirPath();
-    return {dir + QStringLiteral("/../" ZUVO_INSTALL_LIBDIR "/zuvomatic/zuvo_playback"),
+    return {dir + QStringLiteral("/../" ZUVO_MODULE_INSTALL_DIR "/zuvo_playback"),
             dir + QStringLiteral("/zuvo_playback"), QStringLiteral(ZUVO_PLAYBACK_MODULE)};
 }
 
