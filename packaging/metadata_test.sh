@@ -63,7 +63,7 @@ for page in "$dir"/man/*.1; do
     grep -q "^\.TH .* \"Zuvomatic $version\"" "$page" || fail "$(basename "$page") is not of version $version"
 done
 grep -qF "<release version=\"$version\"" "$metainfo" || fail "metainfo has no release $version"
-head -1 "$dir/changelog" | grep -qF "zuvomatic ($version)" || fail "the changelog does not begin with $version"
+grep -qF "zuvomatic ($version)" <<<"$(head -1 "$dir/changelog")" || fail "the changelog does not begin with $version"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures problem(s) in the metadata"

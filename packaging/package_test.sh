@@ -47,18 +47,20 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = education ] || fail "Section is $(field Section)"
 [ "$(field Priority)" = optional ] || fail "Priority is $(field Priority)"
 [ "$(field Homepage)" = "https://zuvomatic.example.com/" ] || fail "Homepage is $(field Homepage)"
-field Maintainer | grep -qF '<zuvomatic@example.com>' || fail "Maintainer is $(field Maintainer)"
+grep -qF '<zuvomatic@example.com>' <<<"$(field Maintainer)" || fail "Maintainer is $(field Maintainer)"
 [ -n "$(field Installed-Size)" ] || fail "no Installed-Size"
-field Description | head -1 | grep -q '^program a small robot' || fail "Description synopsis"
-[ "$(field Description | wc -l)" -gt 5 ] || fail "no long description"
+description=$(field Description)
+[ "${description%%$'\n'*}" = "program a small robot with picture icons and send it as sound" ] \
+    || fail "Description synopsis: ${description%%$'\n'*}"
+[ "$(wc -l <<<"$description")" -gt 5 ] || fail "no long description"
 depends=$(field Depends)
 # What the binaries link (found by dpkg-shlibdeps) and what the program loads by name.
 for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 \
     libqt6multimedia6 fonts-ipafont-gothic qt6-translations-l10n; do
-    tr ',' '\n' <<<"$depends" | awk '{print $1}' | grep -qxF "$package" \
+    grep -qxF "$package" <<<"$(tr ',' '\n' <<<"$depends" | awk '{print $1}')" \
         || fail "Depends lacks $package: $depends"
 done
-field Recommends | grep -q 'pulseaudio' || fail "Recommends lacks a sound server"
+grep -q 'pulseaudio' <<<"$(field Recommends)" || fail "Recommends lacks a sound server"
 # No maintainer scripts: dpkg's triggers refresh the MIME, launcher and icon caches.
 control_files=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | sed 's|^\./||' | grep -v '^$' | sort | tr '\n' ' ')
 [ "$control_files" = "control md5sums " ] || fail "control archive holds: $control_files"
@@ -116,9 +118,19 @@ fi
 version_line=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM TMPDIR="$work" \
     "$root/usr/bin/zuvomatic" --version) || fail "zuvomatic --version"
 [ "$version_line" = "zuvomatic $version" ] || fail "zuvomatic --version: $version_line"
+# play loads the packaged playback module (not the build tree's), then finds no sound server.
+mkdir -p "$work/runtime"
+printf 'autospawn = no\n' >"$work/client.conf"
+play_code=0
+env -u PULSE_SERVER XDG_RUNTIME_DIR="$work/runtime" PULSE_CLIENTCONFIG="$work/client.conf" \
+    LD_DEBUG=files "$cli" play "$work/sample.qvk" >"$work/play.log" 2>&1 || play_code=$?
+[ "$play_code" -eq 1 ] || fail "zuvomatic-cli play without a sound server exited $play_code"
+grep -qF "calling init: $root/usr/bin/../lib/$multiarch/zuvomatic/libzuvo_playback.so" "$work/play.log" \
+    || fail "zuvomatic-cli play did not load the packaged playback module"
+if grep -qF "calling init: $build_dir" "$work/play.log"; then fail "play loaded a module of the build tree"; fi
 for binary in "$root/usr/bin/zuvomatic" "$cli" "$root/usr/lib/$multiarch/zuvomatic/libzuvo_playback.so"; do
-    file -b "$binary" | grep -q ', stripped' || fail "not stripped: $binary"
-    if readelf -d "$binary" | grep -qE 'RPATH|RUNPATH'; then fail "search path in $binary"; fi
+    grep -q ', stripped' <<<"$(file -b "$binary")" || fail "not stripped: $binary"
+    if grep -qE 'RPATH|RUNPATH' <<<"$(readelf -d "$binary")"; then fail "search path in $binary"; fi
 done
 
 # --- the metadata as installed
@@ -129,8 +141,8 @@ for page in zuvomatic zuvomatic-cli; do
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "man -l $page: $warnings"
 done
-zcat "$root/usr/share/doc/zuvomatic/changelog.gz" | head -1 | grep -qF "zuvomatic ($version)" \
-    || fail "the changelog does not begin with $version"
+changelog=$(zcat "$root/usr/share/doc/zuvomatic/changelog.gz")
+grep -qF "zuvomatic ($version)" <<<"${changelog%%$'\n'*}" || fail "the changelog does not begin with $version"
 
 # --- lintian: no errors and no warnings (informational tags are printed, not counted)
 start=$(date +%s%N)
