@@ -1,5 +1,7 @@
 #include "cli/cliarguments.h"
 
+#include "cli/clicommands.h"
+
 #include <QRegularExpression>
 
 namespace zuvo::cli {
@@ -35,6 +37,11 @@ QString ReadFailureReason(const RobotFileReadResult &result)
         break;
     }
     return QString();
+}
+
+int ReadFailureExitCode(const RobotFileReadResult &result)
+{
+    return result.status == RobotFileReadResult::Status::CannotOpen ? ExitUsage : ExitRefused;
 }
 
 void PrintMessageLines(QTextStream &stream, const QString &text)

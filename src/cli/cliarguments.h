@@ -19,6 +19,10 @@ void ReportFileError(QTextStream &err, const QString &path, const QString &reaso
 // Why a robot file could not be read, on one line (empty for a file that was read).
 QString ReadFailureReason(const RobotFileReadResult &result);
 
+// The exit code of a robot file that was not read, the same for every command: ExitUsage when it
+// could not be read at all, ExitRefused when it was read and refused (broken, foreign).
+int ReadFailureExitCode(const RobotFileReadResult &result);
+
 // The message area's lines, one output line each (CR LF, CR or LF between them).
 void PrintMessageLines(QTextStream &stream, const QString &text);
 

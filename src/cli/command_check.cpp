@@ -20,7 +20,7 @@ int commandCheck(const QStringList &args, QTextStream &out, QTextStream &err)
     RobotFileReadResult read = ReadRobotFile(path);
     if (read.status != RobotFileReadResult::Status::Ok) {
         ReportFileError(err, path, ReadFailureReason(read));
-        return ExitUsage;
+        return ReadFailureExitCode(read);
     }
 
     const CheckRun run = RunChecks(read.program);

@@ -4,7 +4,7 @@
 #include "transmit/signaldecoder.h"
 #include "transmit/wavfile.h"
 
-#include <QFile>
+#include "model/filereader.h"
 
 namespace zuvo::cli {
 
@@ -38,12 +38,13 @@ int commandDecode(const QStringList &args, QTextStream &out, QTextStream &err)
 
     QByteArray samples;
     if (raw) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            ReportFileError(err, path, file.errorString());
+        const FileReadResult read = ReadWholeFile(path, WavFileSizeLimit);
+        if (!read.ok) {
+            ReportFileError(
+                err, path, read.tooLarge ? QStringLiteral(u"ファイルが大きすぎます") : read.reason);
             return ExitUsage;
         }
-        samples = file.readAll();
+        samples = read.bytes;
     } else {
         const WavReadResult read = ReadWavFile(path);
         if (!read.ok) {

@@ -16,7 +16,7 @@ CompiledRobotFile CompileRobotFile(const QString &path, QTextStream &err)
     RobotFileReadResult read = ReadRobotFile(path);
     if (read.status != RobotFileReadResult::Status::Ok) {
         ReportFileError(err, path, ReadFailureReason(read));
-        compiled.exitCode = ExitUsage;
+        compiled.exitCode = ReadFailureExitCode(read);
         return compiled;
     }
 

@@ -1,13 +1,12 @@
 #include "model/robotfile.h"
 
+#include "model/filereader.h"
 #include "model/filewriter.h"
 #include "model/iconcatalogue.h"
 #include "model/numbers.h"
 #include "model/parameterstring.h"
 #include "model/programtext.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
@@ -321,25 +320,16 @@ RobotFileReadResult ParseRobotFile(const QByteArray &bytes)
 
 RobotFileReadResult ReadRobotFile(const QString &path)
 {
-    RobotFileReadResult result;
-    result.status = RobotFileReadResult::Status::CannotOpen;
-    if (QFileInfo(path).isDir()) {
-        result.systemError = QStringLiteral(u"フォルダです");
-        return result;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.systemError = file.errorString();
-        return result;
-    }
-    const QByteArray bytes = file.read(RobotFileSizeLimit + 1);
-    if (file.error() != QFileDevice::NoError) {
-        result.systemError = file.errorString();
-        return result;
-    }
-    if (bytes.size() > RobotFileSizeLimit)
+    const FileReadResult read = ReadWholeFile(path, RobotFileSizeLimit);
+    if (read.tooLarge)
         return broken(DataBrokenReason);
-    return ParseRobotFile(bytes);
+    if (!read.ok) {
+        RobotFileReadResult result;
+        result.status = RobotFileReadResult::Status::CannotOpen;
+        result.systemError = read.reason;
+        return result;
+    }
+    return ParseRobotFile(read.bytes);
 }
 
 RobotFileEncoding EncodeRobotFile(const WorkingProgram &program)

@@ -2,9 +2,9 @@
 
 #include "transmit/symbolrender.h"
 
+#include "model/filereader.h"
 #include "model/filewriter.h"
 
-#include <QFile>
 #include <QtEndian>
 
 namespace zuvo {
@@ -119,10 +119,12 @@ WavReadResult ParseWav(const QByteArray &bytes)
 
 WavReadResult ReadWavFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refused(file.errorString());
-    return ParseWav(file.readAll());
+    const FileReadResult read = ReadWholeFile(path, WavFileSizeLimit);
+    if (read.tooLarge)
+        return refused(QStringLiteral(u"ファイルが大きすぎます"));
+    if (!read.ok)
+        return refused(read.reason);
+    return ParseWav(read.bytes);
 }
 
 } // namespace zuvo

@@ -27,6 +27,10 @@ struct WavReadResult
 
 // Accepts only the signal's own format; anything else is refused with its reason.
 WavReadResult ParseWav(const QByteArray &bytes);
+
+// The largest signal file read: far above the longest signal (under two seconds), far below
+// what would strain the memory.
+constexpr qint64 WavFileSizeLimit = 64 * 1024 * 1024;
 WavReadResult ReadWavFile(const QString &path);
 
 } // namespace zuvo

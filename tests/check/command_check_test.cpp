@@ -96,8 +96,9 @@ TEST_F(CheckCommand, UnreadableInputIsAUsageError)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("something else\r\n,END\r\n");
     file.close();
+    // Read and refused: exit 1, as every command refuses a file.
     r = runCheck({foreign});
-    EXPECT_EQ(r.code, ExitUsage);
+    EXPECT_EQ(r.code, ExitRefused);
     EXPECT_TRUE(r.err.startsWith(foreign + QStringLiteral(": ")));
     EXPECT_EQ(r.err.count(u'\n'), 1);
 

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace zuvo;
 using namespace zuvo::cli;
@@ -175,6 +176,49 @@ TEST(CliRead, RefusalsAndMissingFiles)
     EXPECT_EQ(run(commandRead, {}).code, ExitUsage);
     EXPECT_EQ(run(commandRead, {broken, foreign}).code, ExitUsage);
     EXPECT_EQ(run(commandRead, {"-o", missing, broken}).code, ExitUsage);
+}
+
+// Every command that reads a robot file ends the same way for the same file: 2 when it cannot be
+// read (missing, or a pipe, which is refused at once instead of waiting for a writer), 1 when it
+// was read and refused (broken, another edition's header).
+TEST(CliExitCodes, TheSameForEveryCommand)
+{
+    QTemporaryDir dir;
+    const QString broken = dir.filePath(QStringLiteral("broken.qvk"));
+    writeAll(broken, "Quorvel50 J\r\n 400 \r\nEND\r\nEND\r\nm\r\nEND\r\n 0 \r\n 0 \r\n");
+    const QString foreign = dir.filePath(QStringLiteral("foreign.qvk"));
+    writeAll(foreign, "Quorvel50 E\r\n");
+    const QString missing = dir.filePath(QStringLiteral("missing.qvk"));
+    const QString pipe = dir.filePath(QStringLiteral("pipe.qvk"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    const QString out = dir.filePath(QStringLiteral("out.wav"));
+
+    const struct
+    {
+        const char *name;
+        CommandFunction command;
+        QStringList extra;
+    } commands[] = {
+        {"read", commandRead, {}},        {"check", commandCheck, {}},
+        {"compile", commandCompile, {}},  {"symbols", commandSymbols, {}},
+        {"wav", commandWav, {"-o", out}}, {"simulate", commandSimulate, {}},
+    };
+    for (const auto &c : commands) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(run(c.command, QStringList {broken} + c.extra).code, ExitRefused);
+        EXPECT_EQ(run(c.command, QStringList {foreign} + c.extra).code, ExitRefused);
+        const CommandRun unreadable = run(c.command, QStringList {missing} + c.extra);
+        EXPECT_EQ(unreadable.code, ExitUsage);
+        EXPECT_TRUE(unreadable.err.startsWith(missing + QStringLiteral(": ")))
+            << unreadable.err.toStdString();
+        const CommandRun fromPipe = run(c.command, QStringList {pipe} + c.extra);
+        EXPECT_EQ(fromPipe.code, ExitUsage);
+        EXPECT_TRUE(fromPipe.err.contains(QStringLiteral(u"通常のファイルではありません")))
+            << fromPipe.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_EQ(run(commandDecode, {pipe}).code, ExitUsage);
+    EXPECT_EQ(run(commandDecode, {"--raw", pipe}).code, ExitUsage);
 }
 
 #ifdef ZUVOMATIC_CLI_PATH

@@ -3,6 +3,7 @@
 #include "model/iconcatalogue.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace zuvo;
 using namespace zuvo::test;
@@ -171,6 +172,9 @@ TEST(SessionFiles, RefusedFilesLeaveEverythingAsItWas)
                                          {QStringLiteral("Quorvel50 J"), QStringLiteral(" 399 "),
                                           QStringLiteral("END"), QStringLiteral(" 398 ,29 0=")});
     const QString missing = dir.filePath(QStringLiteral("missing.qvk"));
+    // A pipe that nobody writes to: refused at once as unreadable, nothing waits for it.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.qvk"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
 
     SessionFixture f;
     buildProgram(f);
@@ -205,6 +209,8 @@ TEST(SessionFiles, RefusedFilesLeaveEverythingAsItWas)
         {shortFile, broken + QStringLiteral(u"データ区分が異常"), readTitle, insertTitle},
         {missing, QStringLiteral(u"ファイルが有りません　　\r確認してください。"), readTitle,
          insertTitle},
+        {pipe, QStringLiteral(u"ファイルが有りません　　\r確認してください。"), readTitle,
+         insertTitle},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.path.toStdString());
@@ -216,7 +222,7 @@ TEST(SessionFiles, RefusedFilesLeaveEverythingAsItWas)
         EXPECT_EQ(f.prompts.messages.last().title, c.openTitle);
         EXPECT_EQ(f.prompts.messages.last().text, c.text);
         EXPECT_EQ(f.prompts.messages.last().icon, MessageIcon::Warning);
-        EXPECT_EQ(f.prompts.beeps - beeps, c.path == missing ? 1 : 0);
+        EXPECT_EQ(f.prompts.beeps - beeps, c.path == missing || c.path == pipe ? 1 : 0);
         expectUntouched();
 
         f.prompts.files = {c.path};

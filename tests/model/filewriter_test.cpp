@@ -1,5 +1,6 @@
 // The one file writer: every refusal has its reason and leaves the old file as it was.
 
+#include "model/filereader.h"
 #include "model/filewriter.h"
 
 #include <QDir>
@@ -101,4 +102,31 @@ TEST(FileWriter, SystemErrorsWithoutAReasonOfTheirOwnKeepTheSystemsText)
     EXPECT_EQ(FileErrorReason(EACCES), WriteForbiddenReason);
     EXPECT_EQ(FileErrorReason(ENOENT), FolderMissingReason);
     EXPECT_FALSE(FileErrorReason(EIO).isEmpty());
+}
+
+TEST(FileReader, OnlyARegularFileIsReadAndNothingWaits)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    FileReadResult r = ReadWholeFile(pipe, 100);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.reason, NotAFileReason);
+    EXPECT_EQ(ReadWholeFile(dir.path(), 100).reason, IsFolderReason);
+    EXPECT_EQ(ReadWholeFile(dir.filePath(QStringLiteral("none")), 100).reason, FileMissingReason);
+    EXPECT_EQ(ReadWholeFile(QStringLiteral("/dev/zero"), 100).reason, NotAFileReason);
+
+    const QString file = dir.filePath(QStringLiteral("file"));
+    ASSERT_TRUE(WriteWholeFile(file, QByteArray(100, 'a')).ok);
+    r = ReadWholeFile(file, 100);
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.bytes, QByteArray(100, 'a'));
+    r = ReadWholeFile(file, 99);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.tooLarge);
+    EXPECT_TRUE(r.bytes.isEmpty());
+    ASSERT_TRUE(WriteWholeFile(file, QByteArray()).ok);
+    r = ReadWholeFile(file, 100);
+    EXPECT_TRUE(r.ok);
+    EXPECT_TRUE(r.bytes.isEmpty());
 }
