@@ -77,7 +77,8 @@ public:
     void PageRight();
     void PageUp();
     void PageDown();
-    void NavigatorDrag(bool leftButton, int xTwips, int yTwips);
+    // The buttons held while moving, or the one released; only exactly the left one scrolls.
+    void NavigatorDrag(Qt::MouseButtons buttons, int xTwips, int yTwips);
     void ShowCellUnderMouse(QPoint pixel);
 
     // --- the property form

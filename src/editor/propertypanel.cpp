@@ -214,20 +214,20 @@ void PropertyPanel::paintEvent(QPaintEvent *)
         0, 0, renderArtwork(QStringLiteral(":/panels/property.svg"), size(), devicePixelRatioF()));
 }
 
-void PropertyPanel::navigate(QMouseEvent *event, bool leftButton)
+void PropertyPanel::navigate(QMouseEvent *event, Qt::MouseButtons buttons)
 {
     const QPoint p = event->position().toPoint();
-    m_session.NavigatorDrag(leftButton, p.x() * LayoutTwipsPerPixel, p.y() * LayoutTwipsPerPixel);
+    m_session.NavigatorDrag(buttons, p.x() * LayoutTwipsPerPixel, p.y() * LayoutTwipsPerPixel);
 }
 
 void PropertyPanel::mouseMoveEvent(QMouseEvent *event)
 {
-    navigate(event, event->buttons() & Qt::LeftButton);
+    navigate(event, event->buttons());
 }
 
 void PropertyPanel::mouseReleaseEvent(QMouseEvent *event)
 {
-    navigate(event, event->button() == Qt::LeftButton);
+    navigate(event, event->button());
 }
 
 bool PropertyPanel::eventFilter(QObject *watched, QEvent *event)

@@ -42,7 +42,7 @@ protected:
 
 private:
     void place(QWidget *control, const FormControlView &view, int designHeight);
-    void navigate(QMouseEvent *event, bool leftButton);
+    void navigate(QMouseEvent *event, Qt::MouseButtons buttons);
 
     EditorSession &m_session;
     QLabel *m_title = nullptr;

@@ -94,10 +94,11 @@ void EditorSession::ApplyButtonClicked()
     ClearSelection();
 }
 
-void EditorSession::NavigatorDrag(bool leftButton, int xTwips, int yTwips)
+void EditorSession::NavigatorDrag(Qt::MouseButtons buttons, int xTwips, int yTwips)
 {
     ChangeScope scope(*this);
-    if (!leftButton || m_view.form.applyButton.visible)
+    // Exactly the left button: left and right held together scroll nothing.
+    if (buttons != Qt::LeftButton || m_view.form.applyButton.visible)
         return;
     const ScrollView &scroll = m_view.scroll;
     SetScroll(navigatorPosition(xTwips, NavigatorRight, NavigatorWidth, scroll.hMax),

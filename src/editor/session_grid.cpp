@@ -186,6 +186,16 @@ void EditorSession::IconPress(int slot, bool leftButton)
         ShowWarning(QStringLiteral(u"デバッグ用メッセージ『Draw_MouseDoun』２"));
         return;
     }
+    const int carried = m_state.MoveSlot;
+    if (carried >= 0 && carried < IconSlotLimit) {
+        // While an icon is carried, a press on an icon is the click on the destination, not a
+        // selection: the carried picture goes onto that cell and the release drops it there,
+        // so the two change places. A drag from here moves the picture on as usual.
+        const QPoint destination = iconPicturePosition(cellX, cellY);
+        m_view.pictures[carried].topLeft = destination;
+        m_view.dragPicturePos = destination;
+        return;
+    }
     if (!leftButton) {
         const bool wasSelected = m_program.CellMark(cellX, cellY) == 1;
         MarkBoxCorner(cellX, cellY);
@@ -428,13 +438,16 @@ void EditorSession::DropMovedIcon(int x, int y)
         return;
     const int fromX = m_state.MoveFromX;
     const int fromY = m_state.MoveFromY;
+    // Outside first: a drop beyond the right or bottom edge must not snap back onto the last
+    // column or row.
+    const bool insideDrop = insideLattice(x, y);
     if (x % 2 != 0)
         x -= 1;
     if (y % 2 != 0)
         y -= 1;
     const bool originHoldsIt = insideLattice(fromX, fromY) && m_program.holdsIcon(fromX, fromY)
         && ContentSlot(m_program.CellContent(fromX, fromY)) == slot;
-    if (originHoldsIt && insideLattice(x, y)) {
+    if (originHoldsIt && insideDrop) {
         qint16 &from = m_program.CellContent(fromX, fromY);
         qint16 &to = m_program.CellContent(x, y);
         if (to == EmptyCell) {

@@ -233,6 +233,16 @@ TEST_F(EditorWindowTest, NavigatorDragScrollsWithTheLeftButtonOnly)
     QTest::mousePress(navigator, Qt::RightButton, {}, right);
     QTest::mouseRelease(navigator, Qt::RightButton, {}, right);
     EXPECT_EQ(session().view().scroll.hValue, 0);
+    // A move with left and right held together scrolls nothing.
+    QMouseEvent both(QEvent::MouseMove, QPointF(right), navigator->mapToGlobal(QPointF(right)),
+                     Qt::NoButton, Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(navigator, &both);
+    EXPECT_EQ(session().view().scroll.hValue, 0);
+    QMouseEvent left(QEvent::MouseMove, QPointF(right), navigator->mapToGlobal(QPointF(right)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(navigator, &left);
+    EXPECT_EQ(session().view().scroll.hValue, 2189);
+    session().JumpLeft();
     QTest::mousePress(navigator, Qt::LeftButton, {}, right);
     QTest::mouseRelease(navigator, Qt::LeftButton, {}, right);
     EXPECT_EQ(session().view().scroll.hValue, 2189);

@@ -104,6 +104,20 @@ TEST_F(EditorWindowTest, DoubleClickOnAnIconThenAClickMovesIt)
     EXPECT_EQ(surface()->picture(1)->pos(), QPoint(4 * 59 + 1, 3 * 59 + 1));
 }
 
+TEST_F(EditorWindowTest, DoubleClickOnAnIconThenAClickOnAnotherIconsPictureSwapsThem)
+{
+    doubleClick(surface()->picture(1)); // END at (20, 4)
+    ASSERT_EQ(session().state().MoveSlot, 1);
+    // The click lands on BEGIN's picture, not on the surface.
+    QTest::mouseClick(surface()->picture(0), Qt::LeftButton);
+    EXPECT_EQ(session().program().iconCodeAt(2, 4), 30);
+    EXPECT_EQ(session().program().iconCodeAt(20, 4), 29);
+    EXPECT_EQ(session().state().MoveSlot, -1);
+    EXPECT_NE(session().program().CellMark(2, 4), 1);
+    EXPECT_EQ(surface()->picture(1)->pos(), QPoint(1 * 59 + 1, 2 * 59 + 1));
+    EXPECT_EQ(surface()->picture(0)->pos(), QPoint(10 * 59 + 1, 2 * 59 + 1));
+}
+
 } // namespace
 } // namespace zuvo::test
 

@@ -218,6 +218,100 @@ TEST(SessionDragMove, ADropOutsideTheLatticeChangesNothing)
     EXPECT_EQ(f.program().SlotCell, before.SlotCell);
 }
 
+TEST(SessionDragMove, AClickOnAnotherIconAfterTheDoubleClickSwapsThem)
+{
+    SessionFixture f;
+    f.place(IconForward, 4, 6);
+    f.place(IconBackward, 8, 6);
+    ASSERT_EQ(f.slotAt(4, 6), 2);
+    ASSERT_EQ(f.slotAt(8, 6), 3);
+    f.session.IconPress(2, true);
+    f.session.IconRelease(2);
+    f.session.IconDoubleClick(2);
+    f.session.IconRelease(2);
+    ASSERT_EQ(f.state().MoveSlot, 2);
+    const UndoSnapshot checkpoint = f.session.undoSnapshot();
+
+    // The click reaches the other icon's picture: it is the destination, not a selection.
+    f.session.IconPress(3, true);
+    EXPECT_NE(f.mark(8, 6), 1);
+    f.session.IconRelease(3);
+    EXPECT_EQ(f.codeAt(8, 6), IconForward);
+    EXPECT_EQ(f.codeAt(4, 6), IconBackward);
+    EXPECT_EQ(f.program().SlotCell[2], CellIndex(8, 6));
+    EXPECT_EQ(f.program().SlotCell[3], CellIndex(4, 6));
+    EXPECT_EQ(f.view().pictures[2].topLeft, iconPicturePosition(8, 6));
+    EXPECT_EQ(f.view().pictures[3].topLeft, iconPicturePosition(4, 6));
+    EXPECT_EQ(f.state().MoveSlot, -1);
+    EXPECT_EQ(f.state().CurrentCell, -1);
+    EXPECT_FALSE(f.view().dragPicturePos.has_value());
+    // The checkpoint of the double-click is still the one undo goes back to.
+    EXPECT_EQ(f.session.undoSnapshot().program.CellContent, checkpoint.program.CellContent);
+    f.session.Undo();
+    EXPECT_EQ(f.codeAt(4, 6), IconForward);
+    EXPECT_EQ(f.codeAt(8, 6), IconBackward);
+
+    // A press on another icon that then drags on carries the picture to the release point.
+    f.session.ClearSelection(); // undo brought back the selection of the double-click
+    f.session.BlinkTick();
+    f.session.BlinkTick();
+    f.session.IconPress(2, true);
+    f.session.IconRelease(2);
+    f.session.IconDoubleClick(2);
+    f.session.IconRelease(2);
+    f.session.IconPress(3, true);
+    f.session.SurfaceMove(iconPicturePosition(12, 6), true, false, false);
+    f.session.IconRelease(3);
+    EXPECT_EQ(f.codeAt(12, 6), IconForward);
+    EXPECT_EQ(f.content(4, 6), EmptyCell);
+    EXPECT_EQ(f.codeAt(8, 6), IconBackward);
+}
+
+TEST(SessionDragMove, ADropAtOrBeyondTheRightOrBottomEdgeChangesNothing)
+{
+    SessionFixture f;
+    f.place(IconForward, 6, 4);
+    const WorkingProgram before = f.program();
+    const auto carry = [&f] {
+        f.session.BlinkTick();
+        f.session.BlinkTick();
+        f.session.IconPress(2, true);
+        f.session.IconRelease(2);
+        f.session.IconDoubleClick(2);
+        f.session.IconRelease(2);
+        ASSERT_EQ(f.state().MoveSlot, 2);
+    };
+    // Column 99 and row 59 are the first positions past the lattice; odd, they would snap
+    // onto column 98 or row 58 if the snap came first.
+    const QPoint drops[] = {{LatticeColumns, 4},
+                            {6, LatticeRows},
+                            {LatticeColumns, LatticeRows},
+                            {LatticeColumns + 1, 4},
+                            {6, LatticeRows + 1}};
+    for (const QPoint drop : drops) {
+        carry();
+        f.session.SurfaceRelease(drop.x(), drop.y(), true);
+        EXPECT_EQ(f.program().CellContent, before.CellContent) << drop.x() << "," << drop.y();
+        EXPECT_EQ(f.program().SlotCell, before.SlotCell);
+        EXPECT_EQ(f.view().pictures[2].topLeft, iconPicturePosition(6, 4));
+        EXPECT_EQ(f.state().MoveSlot, -1);
+    }
+    // The same through the picture's release, with the picture dragged just past the last
+    // icon column (pixel 2940 is column 99) and the last icon row (pixel 1760 is row 59).
+    carry();
+    f.session.SurfaceMove(QPoint(2940, 100), true, false, false);
+    f.session.IconRelease(2);
+    EXPECT_EQ(f.program().CellContent, before.CellContent);
+    carry();
+    f.session.SurfaceMove(QPoint(100, 1760), true, false, false);
+    f.session.IconRelease(2);
+    EXPECT_EQ(f.program().CellContent, before.CellContent);
+    // The last icon cell itself still takes the icon.
+    carry();
+    f.session.SurfaceRelease(LatticeColumns - 1, LatticeRows - 1, true);
+    EXPECT_EQ(f.codeAt(LatticeColumns - 1, LatticeRows - 1), IconForward);
+}
+
 TEST(SessionKeys, GridKeysScrollAndGhostKeysNeedGhostMode)
 {
     SessionFixture f;

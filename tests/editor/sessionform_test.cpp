@@ -144,27 +144,35 @@ TEST(SessionForm, NavigatorDragScrollsOnlyWithTheLeftButtonInNavigatorMode)
     ASSERT_EQ(scroll.vMax, 1770 - scroll.areaHeight);
 
     e.session.SetScroll(500, 500);
-    e.session.NavigatorDrag(true, 100, 100);
+    e.session.NavigatorDrag(Qt::LeftButton, 100, 100);
     EXPECT_EQ(scroll.hValue, 0);
     EXPECT_EQ(scroll.vValue, 0);
-    e.session.NavigatorDrag(true, 2600, 1200);
+    e.session.NavigatorDrag(Qt::LeftButton, 2600, 1200);
     EXPECT_EQ(scroll.hValue, 2189);
     EXPECT_EQ(scroll.vValue, scroll.vMax);
     EXPECT_EQ(scroll.mapLeft, 250 + 2360 - scroll.mapWidth);
     // (1327 - 134) * 2189 / 2386 is exactly 1094.5: halves go to the even neighbour.
-    e.session.NavigatorDrag(true, 1327, 134);
+    e.session.NavigatorDrag(Qt::LeftButton, 1327, 134);
     EXPECT_EQ(scroll.hValue, 1094);
     EXPECT_EQ(scroll.vValue, 0);
-    e.session.NavigatorDrag(true, 2520, 1125);
+    e.session.NavigatorDrag(Qt::LeftButton, 2520, 1125);
     EXPECT_EQ(scroll.hValue, 2189);
     EXPECT_EQ(scroll.vValue, scroll.vMax);
 
-    e.session.NavigatorDrag(false, 100, 100);
+    e.session.NavigatorDrag(Qt::RightButton, 100, 100);
+    EXPECT_EQ(scroll.hValue, 2189);
+    // Left and right held together are not exactly the left button; neither are left and
+    // middle, nor no button at all.
+    e.session.NavigatorDrag(Qt::LeftButton | Qt::RightButton, 100, 100);
+    EXPECT_EQ(scroll.hValue, 2189);
+    EXPECT_EQ(scroll.vValue, scroll.vMax);
+    e.session.NavigatorDrag(Qt::LeftButton | Qt::MiddleButton, 100, 100);
+    e.session.NavigatorDrag(Qt::NoButton, 100, 100);
     EXPECT_EQ(scroll.hValue, 2189);
     e.place(IconWait, 4, 4);
     e.clickIcon(4, 4);
     ASSERT_TRUE(e.view().form.applyButton.visible);
-    e.session.NavigatorDrag(true, 100, 100);
+    e.session.NavigatorDrag(Qt::LeftButton, 100, 100);
     EXPECT_EQ(scroll.hValue, 2189);
     EXPECT_EQ(scroll.vValue, scroll.vMax);
 }
