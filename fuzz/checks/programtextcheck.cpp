@@ -4,6 +4,7 @@
 #include "programinvariants.h"
 
 #include "editor/hiddenclipboard.h"
+#include "model/codepage932twins.h"
 #include "model/programtext.h"
 #include "model/robotfile.h"
 
@@ -35,7 +36,11 @@ QString checkSaved(const WorkingProgram &program)
     if (reopened.status != RobotFileReadResult::Status::Ok)
         return QStringLiteral("saved program does not open again: ")
             + RobotFileRefusalText(reopened, false);
-    if (saved.replacedCharacters.isEmpty() && !SameLinesAndIcons(program, reopened.program))
+    // Writing gives the JIS look-alikes of code page 932 the names the code page reads back.
+    WorkingProgram written = program;
+    for (QString &params : written.SlotParams)
+        params = WithCodePage932Twins(params);
+    if (saved.replacedCharacters.isEmpty() && !SameLinesAndIcons(written, reopened.program))
         return QStringLiteral("lines or icons changed by saving and opening again");
     return QString();
 }

@@ -1,5 +1,6 @@
 #include "model/robotfile.h"
 
+#include "model/codepage932twins.h"
 #include "model/filereader.h"
 #include "model/filewriter.h"
 #include "model/iconcatalogue.h"
@@ -363,7 +364,7 @@ RobotFileEncoding EncodeRobotFile(const WorkingProgram &program)
     text += NumericPrintFormat(program.VScroll) + LineBreak;
 
     RobotFileEncoding encoding;
-    encoding.bytes = encodeCp932(text, encoding.replacedCharacters);
+    encoding.bytes = encodeCp932(WithCodePage932Twins(text), encoding.replacedCharacters);
     return encoding;
 }
 

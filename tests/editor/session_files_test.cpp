@@ -152,6 +152,27 @@ TEST(SessionFiles, SaveAsAsksBeforeOverwritingAndAFailureKeepsTheSlotModified)
     EXPECT_EQ(f.state().SlotModified[0], 0);
 }
 
+TEST(SessionFiles, JisLookAlikesInTheMemoSurviveSavingAndOpening)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("memo.qvk"));
+    SessionFixture f;
+    // As a Japanese input method types them, and the names code page 932 has at those bytes.
+    f.session.SetMemoText(QStringLiteral(u"〜‖−¢£¬—¥‾\r\n～∥－￠￡￢―\\~"));
+    f.prompts.files = {path};
+    f.session.SaveRobotFileAs();
+    EXPECT_TRUE(f.prompts.messages.isEmpty()) << f.prompts.messages.last().text.toStdString();
+    EXPECT_EQ(f.state().SlotModified[0], 0);
+    const QByteArray line = "\x81\x60\x81\x61\x81\x7C\x81\x91\x81\x92\x81\xCA\x81\x5C\x5C\x7E";
+    EXPECT_TRUE(readAll(path).contains("\r\n" + line + "\r\n" + line + "\r\nEND\r\n"));
+
+    SessionFixture reopened;
+    reopened.prompts.files = {path};
+    reopened.session.OpenRobotFile();
+    EXPECT_TRUE(reopened.prompts.messages.isEmpty());
+    EXPECT_EQ(reopened.view().memo, QStringLiteral(u"～∥－￠￡￢―\\~\r\n～∥－￠￡￢―\\~"));
+}
+
 TEST(SessionFiles, RefusedFilesLeaveEverythingAsItWas)
 {
     QTemporaryDir dir;

@@ -38,3 +38,21 @@ TEST(ProgramTextFindings, MemoLinesStartingWithAQuoteSaveIntoFilesThatOpen)
     EXPECT_EQ(r.program.HScroll, 120);
     EXPECT_EQ(r.program.VScroll, 30);
 }
+
+TEST(ProgramTextFindings, LookAlikesInAParameterStringAreSavedUnderTheCodePageNames)
+{
+    // A Brake time typed as "5〜" keeps its text; the file holds the code page's "～" at the same
+    // bytes, which is what opening it gives back.
+    const QByteArray input = QByteArrayLiteral("\0 398,29 0=, 416,30 0=, 400,09 1=5")
+        + QStringLiteral(u"〜").toUtf8() + QByteArrayLiteral(" &H00FFFFFF,END\0memo");
+    EXPECT_EQ(CheckProgramTextInput(input), QString());
+
+    WorkingProgram program = WorkingProgram::newProgram();
+    const int slot = program.placeNewIcon(4, 4, 9);
+    program.SlotParams[slot] = QStringLiteral(u"09 1=5〜 &H00FFFFFF");
+    const RobotFileEncoding saved = EncodeRobotFile(program);
+    EXPECT_TRUE(saved.replacedCharacters.isEmpty());
+    const RobotFileReadResult r = ParseRobotFile(saved.bytes);
+    ASSERT_EQ(r.status, Status::Ok);
+    EXPECT_EQ(r.program.SlotParams[slot], QStringLiteral(u"09 1=5～ &H00FFFFFF"));
+}

@@ -252,6 +252,43 @@ TEST(RobotFile, AnotherHeaderIsAForeignFile)
     EXPECT_EQ(ParseRobotFile("Quorvel50\r\n").status, Status::ForeignHeader);
 }
 
+TEST(RobotFile, JisLookAlikesAreWrittenAsTheirCodePageBytes)
+{
+    // Each character under its JIS name and under the name code page 932 reads it back as.
+    struct LookAlike
+    {
+        char16_t jis;
+        char16_t windows;
+        QByteArray bytes;
+    };
+    const LookAlike lookAlikes[] = {
+        {u'\u301C', u'\uFF5E', "\x81\x60"}, {u'\u2016', u'\u2225', "\x81\x61"},
+        {u'\u2212', u'\uFF0D', "\x81\x7C"}, {u'\u00A2', u'\uFFE0', "\x81\x91"},
+        {u'\u00A3', u'\uFFE1', "\x81\x92"}, {u'\u00AC', u'\uFFE2', "\x81\xCA"},
+        {u'\u2014', u'\u2015', "\x81\x5C"}, {u'\u00A5', u'\\', "\x5C"},
+        {u'\u203E', u'~', "\x7E"},
+    };
+    WorkingProgram p = WorkingProgram::newProgram();
+    for (const LookAlike &l : lookAlikes) {
+        for (const char16_t c : {l.jis, l.windows}) {
+            p.Memo = QStringLiteral("<") + QChar(c) + QStringLiteral(">");
+            const RobotFileEncoding encoding = EncodeRobotFile(p);
+            EXPECT_TRUE(encoding.replacedCharacters.isEmpty()) << int(c);
+            EXPECT_TRUE(encoding.bytes.contains("\r\n<" + l.bytes + ">\r\nEND\r\n")) << int(c);
+            const RobotFileReadResult r = ParseRobotFile(encoding.bytes);
+            ASSERT_EQ(r.status, Status::Ok);
+            EXPECT_EQ(r.program.Memo, QStringLiteral("<") + QChar(l.windows) + QStringLiteral(">"))
+                << int(c);
+        }
+    }
+    // Their neighbours in the code page are untouched: the full-width yen and the wave dash's
+    // look-alike in the middle of a line of kana.
+    p.Memo = QStringLiteral(u"￥100　あ〜い");
+    const RobotFileEncoding mixed = EncodeRobotFile(p);
+    EXPECT_TRUE(mixed.replacedCharacters.isEmpty());
+    EXPECT_EQ(ParseRobotFile(mixed.bytes).program.Memo, QStringLiteral(u"￥100　あ～い"));
+}
+
 TEST(RobotFile, CharactersOutsideTheCodePageAreReplacedAndReported)
 {
     WorkingProgram p = WorkingProgram::newProgram();
