@@ -52,7 +52,7 @@ done
 # Every command of the tool and every exit code is in its page.
 cli_page="$dir/man/zuvomatic-cli.1"
 for command in sample read check compile symbols wav play decode simulate; do
-    grep -qE "^\.B[IR]? \"?$command\b" "$cli_page" || fail "zuvomatic-cli.1 does not describe $command"
+    grep -qE "^(\.B[IR]? \"?|\\\\fB)$command\b" "$cli_page" || fail "zuvomatic-cli.1 does not describe $command"
 done
 for code in 0 1 2; do
     grep -qx "\.B $code" "$cli_page" || fail "zuvomatic-cli.1 does not describe exit status $code"
