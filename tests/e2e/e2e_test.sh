@@ -207,7 +207,9 @@ answer_file_dialog() { # TITLE PATH
     local dialog
     await_window dialog "$1"
     focus "$dialog"
-    sleep 0.3 # the dialog lists its folder before it takes keys reliably
+    # The one fixed wait: the dialog fills its folder list after it is shown, and nothing outside
+    # the program tells when it is done; keys typed before that can be lost.
+    sleep 0.3
     xdotool key --clearmodifiers ctrl+a
     xdotool type --delay 15 "$2"
     shot "dialog-$(basename "$2")"
@@ -235,10 +237,26 @@ trimmed() {
         }'
 }
 
-# Presses 文法 in the editor (the button at (733, 63) in the bottom panel, 52 x 38) once.
+# Presses 文法 in the editor (the button at (733, 63) in the bottom panel, 52 x 38) once. Two
+# presses in a row land 16 pixels apart, farther than a double-click may move, so that each is a
+# press of its own without waiting out the double-click time.
+CHECK_SIDE=-8
 press_check() {
-    click_at $((733 + 26)) $((BOTTOM + 63 + 19))
-    sleep 0.6 # longer than a double-click: each press is a press of its own
+    CHECK_SIDE=$((-CHECK_SIDE))
+    click_at $((733 + 26 + CHECK_SIDE)) $((BOTTOM + 63 + 19))
+}
+
+# Opens a menu of the focused window with KEY (alt+t) and waits until its popup is shown: the
+# program's visible windows grow by one.
+open_menu() { # KEY
+    local before
+    before=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | wc -l)
+    xdotool key --clearmodifiers "$1"
+    for _ in $(seq $((WAIT * 10))); do
+        [ "$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | wc -l)" -gt "$before" ] && return 0
+        sleep 0.1
+    done
+    fail "the menu of $1 did not open"
 }
 
 # --- what the program must send: the same sample through the command-line tool
@@ -283,7 +301,6 @@ await_window CHOOSER 'Ｚｕｖｏｍａｔｉｃ　サンプル'
 measure "$CHOOSER" 568
 move_to $((WX + 176 + 60)) $((WY + MENU + 200 + 61))
 timeout 5 xdotool mousemove_relative --sync 2 0 # the step lights up under the moving pointer
-sleep 0.5
 shot samples-step2
 click_at $((176 + 62)) $((200 + 61))
 
@@ -291,7 +308,6 @@ click_at $((176 + 62)) $((200 + 61))
 await_window EDITOR 'Zuvomatic 編集'
 measure "$EDITOR" 568
 BOTTOM=416
-sleep 0.5
 shot editor
 kill -0 "$APP_PID" 2>/dev/null || fail "the program ended"
 
@@ -299,7 +315,7 @@ cat "$FIFO" >"$WORK/captured.raw" &
 READER=$!
 for _ in 1 2 3; do press_check; done
 shot checked
-click_at $((733 + 26)) $((BOTTOM + 63 + 19)) # the fourth press sends
+press_check # the fourth press sends
 # The transmission window is up while the signal plays; it may come and go between two looks,
 # so the heard signal is what is waited for.
 seen_signal=0
@@ -312,7 +328,6 @@ for _ in $(seq $((WAIT * 10))); do
 done
 [ "$seen_signal" -eq 1 ] || fail "the signal was not heard in full ($(trimmed "$WORK/captured.raw" | wc -l) samples)"
 await_gone 'データ送信'
-sleep 0.3
 stop_reader
 shot sent
 trimmed "$WORK/captured.raw" >"$WORK/captured.txt"
@@ -327,8 +342,7 @@ echo "sent: $(wc -l <"$WORK/rendered.txt") samples heard exactly, the frame deco
 # --- the signal as a WAV file: ツール > 信号をWAVファイルに保存, a name without extension
 for _ in 1 2 3; do press_check; done
 focus "$EDITOR"
-xdotool key --clearmodifiers alt+t
-sleep 0.3
+open_menu alt+t
 xdotool key w
 answer_file_dialog '信号をWAVファイルに保存' "$WORK/out/robotsignal"
 await_file "$WORK/out/robotsignal.wav"
@@ -341,11 +355,9 @@ echo "saved as WAV: the file decodes to the image"
 # --- the simulator: ツール > シミュレータ
 for _ in 1 2 3; do press_check; done
 focus "$EDITOR"
-xdotool key --clearmodifiers alt+t
-sleep 0.3
+open_menu alt+t
 xdotool key m
 await_window SIMULATOR 'Ｚｕｖｏｍａｔｉｃ　シミュレータ'
-sleep 0.5
 shot simulator
 echo "the simulator window opened"
 
@@ -362,8 +374,7 @@ echo "saved: the robot file reads and compiles to the image"
 
 # --- back to the start screen, then END
 focus "$EDITOR"
-xdotool key --clearmodifiers alt+f
-sleep 0.3
+open_menu alt+f
 xdotool key r
 # Only edited programs draw the question; answer Yes if it comes.
 for _ in $(seq 20); do
