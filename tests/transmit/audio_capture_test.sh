@@ -95,12 +95,17 @@ for set in 1 2 3 4 5; do
         cat "$FIFO" >"$WORK/captured.raw" &
         READER=$!
         timeout 30 "$CLI" play "$file" >/dev/null || fail "$name: play failed"
-        sleep 0.2
+        trimmed "$WORK/rendered.raw" >"$WORK/rendered.txt"
+        [ -s "$WORK/rendered.txt" ] || fail "$name: nothing rendered"
+        # The sink may still be passing the last samples on when the player has ended: wait for
+        # as many as were rendered (bounded), then compare.
+        for _ in $(seq 50); do
+            [ "$(trimmed "$WORK/captured.raw" | wc -l)" -ge "$(wc -l <"$WORK/rendered.txt")" ] && break
+            sleep 0.1
+        done
         stop_reader
 
         trimmed "$WORK/captured.raw" >"$WORK/captured.txt"
-        trimmed "$WORK/rendered.raw" >"$WORK/rendered.txt"
-        [ -s "$WORK/rendered.txt" ] || fail "$name: nothing rendered"
         cmp -s "$WORK/captured.txt" "$WORK/rendered.txt" \
             || fail "$name: heard $(wc -l <"$WORK/captured.txt") samples, rendered $(wc -l <"$WORK/rendered.txt"), or they differ"
 
