@@ -112,6 +112,19 @@ public:
     // of played. Like sending it needs the passed check and ends with the check reset.
     void SaveSignalAsWav();
 
+    // --- the keyboard mode (session_keyboard.cpp). The arrow keys move a cursor cell; Enter,
+    // Shift+Enter and Space on it are the very clicks the mouse makes there, through the
+    // operations above, and the message area says what they did.
+    void SetKeyboardMode(bool on);
+    void ToggleKeyboardMode();
+    void MoveKeyCursor(int dx, int dy); // one lattice position per step, corners skipped
+    void SetKeyCursor(int x, int y);
+    void KeyCursorClick(bool leftButton); // Enter: a left click; Shift+Enter: a right click
+    void KeyCursorDoubleClick(); // Space: the double-click (on an icon: pick it up to move)
+    void MoveTrayCursor(int dx, int dy); // across the 26 tray pictures, row by row
+    void TrayCursorPress(bool leftButton); // TrayPress on the picture under the tray cursor
+    void ShowTrayCursor(bool shown); // the tray has (or has lost) the keyboard
+
     // --- the simulator: the icon slot whose instruction executes now is lit on the grid, -1 none
     void ShowExecutingSlot(int slot);
 
@@ -216,6 +229,13 @@ private:
     void removeIconAt(int x, int y); // picture hidden, slot freed, cell emptied
     void ShowDebugPanel();
     void HideDebugPanel();
+
+    // The keyboard mode (session_keyboard.cpp)
+    void keepKeyCursorInView();
+    void followKeyCursor(); // column and row boxes, a carried icon, the message area
+    // After a key's click: says what it did where the operation left only the hint.
+    void reportKeyClick(int cell, int content, int mark, int boxState, int moveSlot);
+    bool messageShowsHint(); // the message area shows the hint on white
 
     // The check driver (session_check.cpp)
     void applyStageResult(const StageResult &result, int stage);

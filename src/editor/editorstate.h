@@ -62,6 +62,11 @@ struct EditorState
     QString ClipLines;
     QString ClipIcons;
     QString ClipParity;
+    // The keyboard mode (off at start): the cursor cell the arrow keys move over the lattice
+    // (an icon or connector cell, never a corner) and the tray picture the tray's cursor is on.
+    int KeyboardMode = 0;
+    int KeyCursor = -1; // CellIndex; -1 until the mode is first turned on
+    int TrayCursor = 0; // IconCode 0 .. 25
 };
 
 struct IconPictureView
@@ -157,6 +162,9 @@ struct EditorView
     bool debugListVisible = false;
     bool sendingSignal = false; // the transmission window is up
     int executingSlot = -1; // the icon the simulator executes now, lit on the grid; -1 none
+    // The keyboard mode's cursors as they are drawn: -1 while the mode is off.
+    int keyCursorCell = -1; // the framed lattice cell
+    int trayCursorCode = -1; // the framed tray picture while the tray has the keyboard
 };
 
 } // namespace zuvo
