@@ -70,6 +70,16 @@ EditorMenus::EditorMenus(EditorSession &session, QMainWindow *window)
     m_simulator->setEnabled(false);
     connect(m_simulator, &QAction::triggered, this, &EditorMenus::simulatorRequested);
 
+    // The keyboard mode: every grid action without a mouse.
+    m_keyboard
+        = addItem(tool, QStringLiteral("キーボード操作"), QStringLiteral("キーボードで操作(&K)"));
+    m_keyboard->setCheckable(true);
+    m_keyboard->setShortcut(QKeySequence(Qt::Key_F7));
+    connect(m_keyboard, &QAction::triggered, this, [this] {
+        m_session.ToggleKeyboardMode();
+        emit keyboardModeToggled();
+    });
+
     QMenu *help = addMenu(QStringLiteral("help"), QStringLiteral("ヘルプ"));
     connect(addItem(help, QStringLiteral("バージョン"), QStringLiteral("バージョン情報(&V)")),
             &QAction::triggered, this, &EditorMenus::versionRequested);
@@ -120,6 +130,7 @@ void EditorMenus::render()
     // Both need the program the check has passed, exactly as sending does.
     m_wav->setEnabled(view.sendEnabled);
     m_simulator->setEnabled(view.sendEnabled);
+    m_keyboard->setChecked(m_session.state().KeyboardMode != 0);
 }
 
 } // namespace zuvo

@@ -27,6 +27,7 @@ signals:
     void leaveRequested(); // 初期画面に戻る
     void volumeRequested(); // 音
     void simulatorRequested(); // シミュレータ
+    void keyboardModeToggled(); // キーボード操作
     void undone(); // 取り消し ran the undo
     void versionRequested();
     void aboutRequested();
@@ -43,6 +44,7 @@ private:
     QAction *m_send = nullptr;
     QAction *m_wav = nullptr;
     QAction *m_simulator = nullptr;
+    QAction *m_keyboard = nullptr;
 };
 
 } // namespace zuvo

@@ -6,8 +6,10 @@
 #include "editor/editormenus.h"
 #include "editor/gridsurface.h"
 #include "editor/picturebutton.h"
+#include "editor/propertypanel.h"
 #include "editor/scrollstrips.h"
 #include "editor/slottabs.h"
+#include "editor/traypanel.h"
 #include "help/aboutboxes.h"
 #include "sim/simprogram.h"
 #include "sim/simulatorwindow.h"
@@ -90,6 +92,10 @@ EditorWindow::EditorWindow(int editorStartMode, const QStringList &commandLineWo
     connect(m_bottom->editButtons(), &EditButtons::undoClicked, this, &EditorWindow::focusSurface);
     connect(m_bottom->tabs(), &SlotTabs::tabClicked, this, &EditorWindow::focusSurface);
     connect(m_menus, &EditorMenus::undone, this, &EditorWindow::focusSurface);
+    connect(m_menus, &EditorMenus::keyboardModeToggled, this, &EditorWindow::focusSurface);
+    connect(m_bottom->tray(), &TrayPanel::keyboardDone, this, &EditorWindow::focusSurface);
+    connect(m_bottom->propertyPanel(), &PropertyPanel::keyboardDone, this,
+            &EditorWindow::focusSurface);
     connect(m_menus, &EditorMenus::leaveRequested, this, &EditorWindow::leaveEditor);
     connect(m_menus, &EditorMenus::volumeRequested, this, &EditorWindow::openVolumeControl);
     connect(m_menus, &EditorMenus::simulatorRequested, this, &EditorWindow::openSimulator);
@@ -239,6 +245,19 @@ void EditorWindow::volumeControlClosed()
     setEnabled(true);
     m_session.ShowHint();
     activateWindow();
+}
+
+bool EditorWindow::focusNextPrevChild(bool next)
+{
+    if (m_session.state().KeyboardMode == 0)
+        return QMainWindow::focusNextPrevChild(next);
+    QList<QWidget *> ring {m_surface, m_bottom->tray()};
+    ring += m_bottom->propertyPanel()->keyboardStops();
+    const int n = int(ring.size());
+    const int at = int(ring.indexOf(focusWidget()));
+    const int to = at < 0 ? 0 : (at + (next ? 1 : n - 1)) % n;
+    ring[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void EditorWindow::focusSurface()

@@ -74,6 +74,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // In the keyboard mode Tab goes round the grid, the tray and the form's controls.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     EditorWindow(int editorStartMode, const QStringList &commandLineWords, EditorPrompts *prompts,

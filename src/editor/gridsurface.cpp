@@ -2,6 +2,7 @@
 
 #include "editor/editorsession.h"
 #include "editor/iconpicturewidget.h"
+#include "editor/keycursorframe.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -40,6 +41,7 @@ GridSurface::GridSurface(EditorSession &session, QWidget *parent)
         connect(m_pictures[s], &IconPictureWidget::wantsFocus, this,
                 [this] { setFocus(Qt::MouseFocusReason); });
     }
+    m_keyCursor = new KeyCursorFrame(this); // above every picture
 }
 
 int GridSurface::windowsKeyCode(int qtKey)
@@ -97,6 +99,9 @@ void GridSurface::render()
             position = *view.dragPicturePos;
         m_pictures[s]->render(picture, view.labels[s], position);
     }
+    const int cursor = view.keyCursorCell;
+    m_keyCursor->frame(
+        cursor >= 0 && cursor <= LastCellIndex ? cellBox(CellX(cursor), CellY(cursor)) : QRect());
     const QRect glow = glowRectOf(view.executingSlot);
     if (glow != m_glowRect) {
         update(m_glowRect);
@@ -242,8 +247,44 @@ void GridSurface::mouseMoveEvent(QMouseEvent *event)
                           mods & Qt::ShiftModifier, mods & Qt::ControlModifier);
 }
 
+bool GridSurface::keyboardModeKey(QKeyEvent *event)
+{
+    if (m_session.state().KeyboardMode == 0
+        || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        m_session.MoveKeyCursor(-1, 0);
+        return true;
+    case Qt::Key_Right:
+        m_session.MoveKeyCursor(1, 0);
+        return true;
+    case Qt::Key_Up:
+        m_session.MoveKeyCursor(0, -1);
+        return true;
+    case Qt::Key_Down:
+        m_session.MoveKeyCursor(0, 1);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        m_session.KeyCursorClick(!shift);
+        return true;
+    case Qt::Key_Menu:
+        m_session.KeyCursorClick(false);
+        return true;
+    case Qt::Key_Space:
+        m_session.KeyCursorDoubleClick();
+        return true;
+    default:
+        return false;
+    }
+}
+
 void GridSurface::keyPressEvent(QKeyEvent *event)
 {
+    if (keyboardModeKey(event))
+        return;
     const int code = windowsKeyCode(event->key());
     if (code == 0 || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         QWidget::keyPressEvent(event);

@@ -15,6 +15,7 @@ namespace zuvo {
 
 class EditorSession;
 class IconPictureWidget;
+class KeyCursorFrame;
 
 class GridSurface : public QWidget
 {
@@ -35,6 +36,8 @@ public:
     static constexpr int GlowWidth = 7;
     // Where that glow is painted now; empty when no icon is lit.
     QRect executingGlowRect() const { return m_glowRect; }
+    // The keyboard mode's cursor frame over the grid.
+    KeyCursorFrame *keyCursorFrame() const { return m_keyCursor; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -50,12 +53,15 @@ private:
     QColor outlineColour() const;
     QRect glowRectOf(int slot) const;
     void paintGlow(QPainter &painter) const;
+    // The keys of the keyboard mode; false for a key that keeps its grid meaning.
+    bool keyboardModeKey(QKeyEvent *event);
 
     EditorSession &m_session;
     std::array<IconPictureWidget *, IconSlotLimit> m_pictures {};
     CellGrid<quint32> m_paintedColour;
     CellGrid<quint8> m_paintedBar;
     QRect m_glowRect;
+    KeyCursorFrame *m_keyCursor = nullptr;
     int m_pressSlot = -1; // a press on the surface that went to an icon's picture
     bool m_releaseEndsDoubleClick = false;
 };

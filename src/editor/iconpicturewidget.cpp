@@ -2,6 +2,7 @@
 
 #include "art/iconpicture.h"
 #include "editor/editorsession.h"
+#include "model/iconcatalogue.h"
 #include "model/lattice.h"
 
 #include <QMouseEvent>
@@ -47,6 +48,11 @@ void IconPictureWidget::render(const IconPictureView &picture,
     if (pos() != position)
         move(position);
     if (picture.code != m_code || !sameLabels(labels, m_labels)) {
+        if (picture.code != m_code && isValidIconCode(picture.code)) {
+            // Screen readers name the icon as the help does.
+            setAccessibleName(QString::fromUtf16(iconInfo(picture.code).name));
+            setAccessibleDescription(QString::fromUtf16(iconInfo(picture.code).japaneseName));
+        }
         m_code = picture.code;
         m_labels = labels;
         update();

@@ -6,6 +6,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -228,6 +229,40 @@ void PropertyPanel::mouseMoveEvent(QMouseEvent *event)
 void PropertyPanel::mouseReleaseEvent(QMouseEvent *event)
 {
     navigate(event, event->button());
+}
+
+QList<QWidget *> PropertyPanel::keyboardStops() const
+{
+    QList<QWidget *> stops;
+    for (QWidget *w : m_options)
+        stops << w;
+    stops << m_number;
+    for (QWidget *w : m_lists)
+        stops << w;
+    stops << m_apply;
+    stops.removeIf([this](QWidget *w) { return !w->isVisibleTo(this) || !w->isEnabled(); });
+    std::stable_sort(stops.begin(), stops.end(), [](const QWidget *a, const QWidget *b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    return stops;
+}
+
+void PropertyPanel::keyPressEvent(QKeyEvent *event)
+{
+    // Keys the form's controls leave unused: Enter is 設定 from anywhere in the form.
+    if (m_session.state().KeyboardMode != 0) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            if (m_apply->isVisibleTo(this))
+                m_session.ApplyButtonClicked();
+            emit keyboardDone();
+            return;
+        }
+        if (event->key() == Qt::Key_Escape) {
+            emit keyboardDone();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool PropertyPanel::eventFilter(QObject *watched, QEvent *event)

@@ -33,11 +33,18 @@ public:
     static QRect toLocalPixels(int left, int top, int width, int height);
 
     void render();
+    // The controls the keyboard mode's Tab visits, in reading order: the visible, enabled ones.
+    QList<QWidget *> keyboardStops() const;
+
+signals:
+    // In the keyboard mode: Enter pressed 設定, or Esc left the form.
+    void keyboardDone();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -34,6 +34,8 @@ QString placeText(int x, int y)
 int firstVisibleCell(const ScrollView &scroll)
 {
     const auto first = [](int scrolled, int last) {
+        if (scrolled <= 0)
+            return 0; // the first column's frame reaches past the edge of the lattice
         const int frameOffset = ViewMargin - 1; // the frame reaches that far before the box
         return std::min(last, (scrolled + frameOffset + CellPitch - 1) / CellPitch);
     };

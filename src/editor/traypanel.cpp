@@ -2,10 +2,12 @@
 
 #include "art/artwork.h"
 #include "editor/editorsession.h"
+#include "editor/keycursorframe.h"
 #include "editor/picturebutton.h"
 #include "model/iconcatalogue.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace zuvo {
@@ -29,12 +31,16 @@ TrayPanel::TrayPanel(EditorSession &session, QWidget *parent)
         picture->move(picturePlaceOnPanel(code) - TrayOnPanel);
         picture->setMouseTracking(true);
         picture->installEventFilter(this);
+        // Screen readers name the picture as the help does.
+        picture->setAccessibleName(QString::fromUtf16(iconInfo(code).name));
+        picture->setAccessibleDescription(QString::fromUtf16(iconInfo(code).japaneseName));
         connect(picture, &PictureButton::pressed, this, [this, code](bool left) {
             emit pressed();
             m_session.TrayPress(code, left);
         });
         m_pictures[code] = picture;
     }
+    m_keyCursor = new KeyCursorFrame(this);
 }
 
 QPoint TrayPanel::picturePlaceOnPanel(int code)
@@ -51,6 +57,64 @@ void TrayPanel::render()
         if (m_pictures[code]->isVisibleTo(this) != visible[code])
             m_pictures[code]->setVisible(visible[code]);
     }
+    const int cursor = m_session.view().trayCursorCode;
+    m_keyCursor->frame(cursor >= 0 && cursor < TrayIconCount ? m_pictures[cursor]->geometry()
+                                                             : QRect());
+}
+
+void TrayPanel::keyPressEvent(QKeyEvent *event)
+{
+    if (m_session.state().KeyboardMode == 0
+        || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        m_session.MoveTrayCursor(-1, 0);
+        break;
+    case Qt::Key_Right:
+        m_session.MoveTrayCursor(1, 0);
+        break;
+    case Qt::Key_Up:
+        m_session.MoveTrayCursor(0, -1);
+        break;
+    case Qt::Key_Down:
+        m_session.MoveTrayCursor(0, 1);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit pressed();
+        m_session.TrayCursorPress(!shift);
+        emit keyboardDone();
+        break;
+    case Qt::Key_Menu:
+        emit pressed();
+        m_session.TrayCursorPress(false);
+        emit keyboardDone();
+        break;
+    case Qt::Key_Escape:
+        emit keyboardDone();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        break;
+    }
+}
+
+void TrayPanel::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    m_session.ShowTrayCursor(true);
+}
+
+void TrayPanel::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    if (m_session.view().trayCursorCode >= 0)
+        m_session.ShowTrayCursor(false);
 }
 
 void TrayPanel::paintEvent(QPaintEvent *)

@@ -8,6 +8,7 @@
 namespace zuvo {
 
 class EditorSession;
+class KeyCursorFrame;
 class PictureButton;
 
 class TrayPanel : public QWidget
@@ -26,17 +27,25 @@ public:
     PictureButton *picture(int code) const { return m_pictures.at(code); }
     void render();
 
+    KeyCursorFrame *keyCursorFrame() const { return m_keyCursor; }
+
 signals:
     void pressed();
+    // In the keyboard mode: a picture was chosen with Enter, or Esc left the tray.
+    void keyboardDone();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     // Pointer movement over a tray picture names it in the debug panel.
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     EditorSession &m_session;
     std::array<PictureButton *, 26> m_pictures {};
+    KeyCursorFrame *m_keyCursor = nullptr;
 };
 
 } // namespace zuvo

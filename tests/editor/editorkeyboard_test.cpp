@@ -1,0 +1,224 @@
+// The keyboard mode in the real editor window, offscreen: a whole program built, set, checked
+// and sent with keys alone, the cursor's frame, and the names screen readers read.
+
+#include "editor/bottompanel.h"
+#include "editor/editormenus.h"
+#include "editor/iconpicturewidget.h"
+#include "editor/keycursorframe.h"
+#include "editor/picturebutton.h"
+#include "editor/traypanel.h"
+#include "model/iconcatalogue.h"
+#include "sessiontestsupport.h"
+#include "widgettestsupport.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace zuvo::test {
+namespace {
+
+class EditorKeyboardTest : public EditorWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        EditorWindowTest::SetUp();
+        // The blink timer's ticks come from tick(): a pick ends at a tick, and a key pressed
+        // before it counts the just-placed icon as the pick, as a click then does.
+        window->blinkTimer().stop();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QCoreApplication::processEvents();
+    }
+
+    // A key as the user presses it: to whatever has the keyboard (an open menu first).
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = {}, int times = 1)
+    {
+        for (int i = 0; i < times; ++i) {
+            QWidget *target = QApplication::activePopupWidget();
+            if (!target)
+                target = QApplication::focusWidget();
+            ASSERT_NE(target, nullptr) << "nothing has the keyboard";
+            QTest::keyClick(target, k, mods);
+            QCoreApplication::processEvents();
+        }
+    }
+    void tick()
+    {
+        session().BlinkTick();
+        session().BlinkTick();
+    }
+    // Alt+T opens ツール with its first usable item marked; Enter chooses the marked item.
+    void openTools()
+    {
+        key(Qt::Key_T, Qt::AltModifier);
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }))
+            << "the menu did not open";
+    }
+    QString markedItem() const
+    {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        return menu && menu->activeAction() ? menu->activeAction()->objectName() : QString();
+    }
+};
+
+TEST_F(EditorKeyboardTest, KeysAloneBuildCheckAndSendTheProgramTheMouseBuilds)
+{
+    key(Qt::Key_F7);
+    ASSERT_EQ(session().state().KeyboardMode, 1);
+    EXPECT_EQ(QApplication::focusWidget(), surface());
+
+    key(Qt::Key_Tab); // the tray, on Forward
+    EXPECT_EQ(QApplication::focusWidget(), window->bottomPanel()->tray());
+    key(Qt::Key_Return);
+    EXPECT_EQ(session().state().TrayPick, IconForward);
+    EXPECT_EQ(QApplication::focusWidget(), surface()) << "back on the grid";
+    key(Qt::Key_Right, {}, 2);
+    key(Qt::Key_Down, {}, 6); // (2, 6)
+    key(Qt::Key_Return);
+    tick();
+
+    key(Qt::Key_Tab);
+    key(Qt::Key_Right, {}, 10); // Wait
+    key(Qt::Key_Return);
+    EXPECT_EQ(session().state().TrayPick, IconWait);
+    key(Qt::Key_Down, {}, 2); // (2, 8)
+    key(Qt::Key_Return);
+    tick();
+
+    key(Qt::Key_Up, {}, 3); // the lines at (2, 5), (2, 7), (2, 9)
+    key(Qt::Key_Return);
+    key(Qt::Key_Down, {}, 2);
+    key(Qt::Key_Return);
+    key(Qt::Key_Down, {}, 2);
+    key(Qt::Key_Return);
+
+    key(Qt::Key_Right, {}, 9); // along a connector row the corners are stepped over
+    key(Qt::Key_Up, {}, 5); // END at (20, 4)
+    key(Qt::Key_Space);
+    ASSERT_EQ(session().state().MoveSlot, 1);
+    key(Qt::Key_Left, {}, 18);
+    key(Qt::Key_Down, {}, 6); // (2, 10)
+    key(Qt::Key_Return);
+    tick();
+    EXPECT_EQ(session().program().iconCodeAt(2, 10), IconEnd);
+
+    key(Qt::Key_Up, {}, 2);
+    key(Qt::Key_Return); // Wait selected: its form opens
+    key(Qt::Key_Tab); // the tray
+    key(Qt::Key_Tab); // the form's number box
+    auto *number = control<QLineEdit>("数値入力");
+    ASSERT_EQ(QApplication::focusWidget(), number);
+    key(Qt::Key_A, Qt::ControlModifier);
+    key(Qt::Key_2);
+    key(Qt::Key_Return); // 設定
+    EXPECT_EQ(session().program().SlotParams[3], QStringLiteral("19 1=2 &H00FFFFFF"));
+    EXPECT_EQ(QApplication::focusWidget(), surface());
+
+    // 文法チェック: its caption, "文法チェック" or "文法チェック 次へ", has no letter of its own.
+    for (int i = 0; i < 3; ++i) {
+        openTools();
+        ASSERT_EQ(markedItem(), QStringLiteral("文法チェック"));
+        key(Qt::Key_Return);
+    }
+    ASSERT_TRUE(window->menus()->item(QStringLiteral("送信"))->isEnabled())
+        << session().view().messageText.toStdString();
+    openTools(); // 文法チェック is disabled now: 送る(&S) is marked, and S chooses it
+    EXPECT_EQ(markedItem(), QStringLiteral("送信"));
+    key(Qt::Key_S);
+    if (QApplication::activePopupWidget()) // where the letter only marks the item
+        key(Qt::Key_Return);
+    ASSERT_EQ(prompts.transmissions.size(), 1);
+
+    // The same program built with the mouse's operations sends the same signal.
+    SessionFixture mouse;
+    mouse.place(IconForward, 2, 6);
+    mouse.place(IconWait, 2, 8);
+    for (int y : {5, 7, 9})
+        mouse.line(2, y);
+    mouse.session.IconPress(1, true);
+    mouse.session.IconRelease(1);
+    mouse.session.IconDoubleClick(1);
+    mouse.session.IconRelease(1);
+    mouse.session.SurfaceRelease(2, 10, true);
+    mouse.session.BlinkTick();
+    mouse.session.BlinkTick();
+    mouse.session.IconPress(3, true);
+    mouse.session.FormSetNumberText(QStringLiteral("2"));
+    mouse.session.ApplyButtonClicked();
+    for (int i = 0; i < 4; ++i)
+        mouse.session.RunGrammarCheck();
+    ASSERT_EQ(mouse.prompts.transmissions.size(), 1);
+    EXPECT_EQ(session().view().txData, mouse.view().txData);
+    EXPECT_EQ(prompts.transmissions[0], mouse.prompts.transmissions[0]);
+}
+
+TEST_F(EditorKeyboardTest, TheFrameFollowsTheCursorAboveThePicturesAndTheMenuItemShowsTheMode)
+{
+    QAction *item = window->menus()->item(QStringLiteral("キーボード操作"));
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), QStringLiteral("キーボードで操作(&K)"));
+    EXPECT_EQ(item->shortcut(), QKeySequence(Qt::Key_F7));
+    EXPECT_FALSE(item->isChecked());
+    KeyCursorFrame *frame = surface()->keyCursorFrame();
+    EXPECT_FALSE(frame->isVisible());
+
+    item->trigger();
+    EXPECT_TRUE(item->isChecked());
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->framedBox(), cellBox(0, 0));
+    key(Qt::Key_Right, {}, 2);
+    key(Qt::Key_Down, {}, 4); // BEGIN
+    EXPECT_EQ(frame->framedBox(), cellBox(2, 4));
+    EXPECT_TRUE(frame->geometry().contains(surface()->picture(0)->geometry()));
+    // Stacked over the icon's picture, so the frame is drawn over it.
+    const QObjectList &children = surface()->children();
+    EXPECT_GT(children.indexOf(frame), children.indexOf(surface()->picture(0)));
+    // The column and row boxes follow the cursor as they follow the pointer.
+    EXPECT_EQ(control<QLabel>("横座標")->text(), QStringLiteral("2"));
+    EXPECT_EQ(control<QLabel>("縦座標")->text(), QStringLiteral("3"));
+
+    // The tray's frame shows while the tray has the keyboard.
+    TrayPanel *tray = window->bottomPanel()->tray();
+    key(Qt::Key_Tab);
+    EXPECT_TRUE(tray->keyCursorFrame()->isVisible());
+    EXPECT_EQ(tray->keyCursorFrame()->framedBox(), tray->picture(IconForward)->geometry());
+    key(Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), surface());
+    EXPECT_FALSE(tray->keyCursorFrame()->isVisible());
+
+    // F7 again: the frame goes, and the arrows scroll the page as before.
+    key(Qt::Key_F7);
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_FALSE(frame->isVisible());
+    key(Qt::Key_Right);
+    EXPECT_EQ(session().view().scroll.hValue, 761);
+}
+
+TEST_F(EditorKeyboardTest, TrayPicturesAndGridIconsCarryTheIconsNames)
+{
+    TrayPanel *tray = window->bottomPanel()->tray();
+    for (int code = 0; code < TrayIconCount; ++code) {
+        EXPECT_EQ(tray->picture(code)->accessibleName(), QString::fromUtf16(iconInfo(code).name))
+            << code;
+        EXPECT_EQ(tray->picture(code)->accessibleDescription(),
+                  QString::fromUtf16(iconInfo(code).japaneseName));
+    }
+    EXPECT_EQ(surface()->picture(0)->accessibleName(), QStringLiteral("BEGIN"));
+    EXPECT_EQ(surface()->picture(1)->accessibleName(), QStringLiteral("END"));
+    // A replaced icon is renamed with it.
+    session().TrayPress(IconForward, true);
+    session().SurfaceRelease(6, 4, true);
+    EXPECT_EQ(surface()->picture(2)->accessibleName(), QStringLiteral("Forward"));
+    session().BlinkTick();
+    session().BlinkTick();
+    session().TrayPress(IconWait, true);
+    session().IconPress(2, true);
+    EXPECT_EQ(surface()->picture(2)->accessibleName(), QStringLiteral("Wait"));
+    EXPECT_EQ(surface()->picture(2)->accessibleDescription(), QStringLiteral(u"ウェイト"));
+}
+
+} // namespace
+} // namespace zuvo::test
