@@ -177,9 +177,9 @@ void EditorSession::KeyCursorClick(bool leftButton)
     const int mark = m_program.CellMark(x, y);
     const int boxState = m_state.BoxState;
     const int moveSlot = m_state.MoveSlot;
-    // The mouse's road: a press on an icon's cell belongs to its picture, every other click
-    // (and the one that ends a move) to the drawing surface.
-    if (moveSlot < 0 && ContentHoldsIcon(content) && ContentSlot(content) < IconSlotLimit) {
+    // The mouse's road: a press on an icon's cell belongs to its picture (while an icon is
+    // carried, that click is its destination), every other click to the drawing surface.
+    if (ContentHoldsIcon(content) && ContentSlot(content) < IconSlotLimit) {
         IconPress(ContentSlot(content), leftButton);
         IconRelease(ContentSlot(content));
     } else {
