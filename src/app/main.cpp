@@ -5,6 +5,7 @@
 #include "app/editorfactory.h"
 #include "app/instancelock.h"
 #include "app/startscreen.h"
+#include "help/qtjapanese.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -26,6 +27,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Zuvomatic"));
     QApplication::setApplicationVersion(QStringLiteral(ZUVOMATIC_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/zuvomatic.svg")));
+    // Question boxes and file dialogs in Japanese, whatever the system's locale.
+    zuvo::InstallJapaneseQtTexts(app);
     // The windows take turns: between one hiding and the next showing none is on screen, and
     // that must not end the program. It ends only when the user asks.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,5 +1,6 @@
 #include "editor/qteditorprompts.h"
 
+#include "editor/japanesefilecolumns.h"
 #include "transmit/transmissionwindow.h"
 
 #include <QApplication>
@@ -34,9 +35,14 @@ QString QtEditorPrompts::dialogFilter(const QString &filter)
     const QStringList parts = filter.split(QLatin1Char('|'));
     if (parts.size() < 2)
         return filter;
+    // "ロボットファイル(*.qvk)" names a pattern of its own; the dialog shows the one it applies.
+    static const QRegularExpression ownPattern(QStringLiteral(R"(\s*\(\*[^()]*\)\s*$)"));
     QStringList entries;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        entries << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        description.remove(ownPattern);
+        entries << description + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+    }
     return entries.join(QStringLiteral(";;"));
 }
 
@@ -81,6 +87,7 @@ QString QtEditorPrompts::chooseOpenFile(const QString &title, const QString &sta
                                         const QString &filter)
 {
     QFileDialog dialog(m_owner, title, startDir, dialogFilter(filter));
+    dialog.setProxyModel(new JapaneseFileColumns(&dialog)); // the dialog owns it
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
@@ -93,6 +100,7 @@ QString QtEditorPrompts::chooseSaveFile(const QString &title, const QString &sta
                                         const QString &filter)
 {
     QFileDialog dialog(m_owner, title, startDir, dialogFilter(filter));
+    dialog.setProxyModel(new JapaneseFileColumns(&dialog)); // the dialog owns it
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The editor asks its own overwrite question with its own wording.

@@ -29,7 +29,8 @@ public:
     // Message texts use CR LF or a lone CR as line breaks; a message box wants LF.
     static QString boxText(const QString &text);
     // The editor's filters read "description|pattern|..."; a file dialog wants
-    // "description (pattern)" entries joined by ";;".
+    // "description (pattern)" entries joined by ";;". A pattern the description names itself
+    // ("ロボットファイル(*.qvk)") gives way to the pattern that applies.
     static QString dialogFilter(const QString &filter);
     // The extension of the filter's first pattern ("*.qvk" gives "qvk"), empty when none.
     static QString dialogSuffix(const QString &filter);

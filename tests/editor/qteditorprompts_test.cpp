@@ -1,12 +1,19 @@
+#include "editor/editormenus.h"
 #include "editor/qteditorprompts.h"
 #include "widgettestsupport.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeView>
 #include <functional>
 
 namespace zuvo::test {
@@ -38,11 +45,14 @@ TEST_F(QtEditorPromptsTest, TextsAndFiltersBecomeWhatQtShows)
 {
     EXPECT_EQ(QtEditorPrompts::boxText(QStringLiteral("一\r\n二\r三")),
               QStringLiteral("一\n二\n三"));
+    // The description's own "(*.qvk)" is not shown a second time.
     EXPECT_EQ(QtEditorPrompts::dialogFilter(QStringLiteral("ロボットファイル(*.qvk)|*.qvk")),
-              QStringLiteral("ロボットファイル(*.qvk) (*.qvk)"));
+              QStringLiteral("ロボットファイル (*.qvk)"));
     // The insert dialog's description names another extension; the pattern decides.
     EXPECT_EQ(QtEditorPrompts::dialogFilter(QStringLiteral("ロボットファイル(*.qvj)|*.qvk")),
-              QStringLiteral("ロボットファイル(*.qvj) (*.qvk)"));
+              QStringLiteral("ロボットファイル (*.qvk)"));
+    EXPECT_EQ(QtEditorPrompts::dialogFilter(QStringLiteral("メモ (*.txt)|*.txt|全部|*")),
+              QStringLiteral("メモ (*.txt);;全部 (*)"));
     EXPECT_EQ(QtEditorPrompts::dialogFilter(QStringLiteral("A|*.a|B|*.b")),
               QStringLiteral("A (*.a);;B (*.b)"));
     EXPECT_EQ(QtEditorPrompts::dialogFilter(QStringLiteral("Files (*.x)")),
@@ -87,8 +97,7 @@ TEST_F(QtEditorPromptsTest, FileDialogsStartWhereAskedAndLeaveOverwritingToTheEd
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
         EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), QDir(dir.path()).canonicalPath());
-        EXPECT_EQ(dialog->nameFilters(),
-                  QStringList {QStringLiteral("ロボットファイル(*.qvk) (*.qvk)")});
+        EXPECT_EQ(dialog->nameFilters(), QStringList {QStringLiteral("ロボットファイル (*.qvk)")});
         dialog->reject();
     });
     EXPECT_EQ(prompts.chooseOpenFile(QStringLiteral("開く"), dir.path(), filter), QString());
@@ -121,6 +130,128 @@ TEST_F(QtEditorPromptsTest, FileDialogsStartWhereAskedAndLeaveOverwritingToTheEd
                                          wavFilter),
                   dir.filePath(QString::fromUtf8(chosen)));
     }
+}
+
+// The editor with its own Qt prompts: what its question boxes and file dialogs show.
+class EditorQtTextsTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { ensureApplication(); }
+    void SetUp() override
+    {
+        window = std::make_unique<EditorWindow>(10, QStringList {});
+        window->show();
+        QCoreApplication::processEvents();
+    }
+    void TearDown() override { window.reset(); }
+    QAction *item(const char *name) { return window->menus()->item(QString::fromUtf8(name)); }
+    std::unique_ptr<EditorWindow> window;
+};
+
+TEST_F(EditorQtTextsTest, QuestionBoxesAndMessageBoxesCarryJapaneseButtons)
+{
+    window->session().SurfaceRelease(8, 8, true); // the slot is modified: opening asks first
+    bool asked = false;
+    whenModalShows([&asked](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        ASSERT_NE(box, nullptr);
+        asked = true;
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("ファイルを開く"));
+        ASSERT_NE(box->button(QMessageBox::Yes), nullptr);
+        ASSERT_NE(box->button(QMessageBox::No), nullptr);
+        EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QStringLiteral("はい(&Y)"));
+        EXPECT_EQ(box->button(QMessageBox::No)->text(), QStringLiteral("いいえ(&N)"));
+        box->button(QMessageBox::No)->click();
+    });
+    item("開く")->trigger();
+    EXPECT_TRUE(asked);
+
+    // A message with one button: OK stays OK.
+    asked = false;
+    whenModalShows([&asked](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        ASSERT_NE(box, nullptr);
+        asked = true;
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("上書きメッセージ"));
+        ASSERT_NE(box->button(QMessageBox::Ok), nullptr);
+        EXPECT_EQ(box->button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
+        box->button(QMessageBox::Ok)->click();
+    });
+    item("上書き保存")->trigger();
+    EXPECT_TRUE(asked);
+
+    // Leaving with the modified slot: はい / いいえ again, いいえ keeps the editor.
+    whenModalShows([](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("編集プログラムの終了"));
+        EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QStringLiteral("はい(&Y)"));
+        box->button(QMessageBox::No)->click();
+    });
+    item("初期画面に戻る")->trigger();
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(EditorQtTextsTest, TheOpenDialogIsJapanese)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QDir(dir.path()).mkdir(QStringLiteral("folder"));
+    QFile file(dir.filePath(QStringLiteral("robot.qvk")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Quorvel50 J\r\n");
+    file.close();
+
+    bool shown = false;
+    whenModalShows([&shown, &dir](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        shown = true;
+        dialog->setDirectory(dir.path());
+        const auto label = [dialog](const char *name) {
+            auto *l = dialog->findChild<QLabel *>(QString::fromUtf8(name));
+            return l ? l->text() : QString();
+        };
+        EXPECT_EQ(label("lookInLabel"), QStringLiteral("アドレス:"));
+        EXPECT_EQ(label("fileNameLabel"), QStringLiteral("ファイル名(&N):"));
+        EXPECT_EQ(label("fileTypeLabel"), QStringLiteral("ファイルの種類:"));
+        QStringList buttons;
+        for (auto *box : dialog->findChildren<QDialogButtonBox *>())
+            for (QAbstractButton *b : box->buttons())
+                buttons << b->text();
+        EXPECT_TRUE(buttons.contains(QStringLiteral("開く(&O)")))
+            << buttons.join(u' ').toStdString();
+        EXPECT_TRUE(buttons.contains(QStringLiteral("キャンセル")));
+        auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        EXPECT_EQ(types->currentText(), QStringLiteral("ロボットファイル (*.qvk)"));
+
+        // The detail columns: the folder's type, the file's size and date in Japanese.
+        auto *view = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+        ASSERT_NE(view, nullptr);
+        QAbstractItemModel *model = view->model();
+        const auto rowNamed = [&](const QString &name) {
+            for (int r = 0; r < model->rowCount(view->rootIndex()); ++r)
+                if (model->index(r, 0, view->rootIndex()).data().toString() == name)
+                    return r;
+            return -1;
+        };
+        ASSERT_TRUE(QTest::qWaitFor([&] { return rowNamed(QStringLiteral("robot.qvk")) >= 0; }));
+        const int folder = rowNamed(QStringLiteral("folder"));
+        const int robot = rowNamed(QStringLiteral("robot.qvk"));
+        ASSERT_GE(folder, 0);
+        EXPECT_EQ(model->index(folder, 2, view->rootIndex()).data().toString(),
+                  QStringLiteral("フォルダ"));
+        EXPECT_EQ(model->index(robot, 1, view->rootIndex()).data().toString(),
+                  QStringLiteral("13 バイト"));
+        const QString date = model->index(robot, 3, view->rootIndex()).data().toString();
+        EXPECT_TRUE(date.contains(u'/')) << date.toStdString();
+        EXPECT_FALSE(date.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+            << date.toStdString();
+        dialog->reject();
+    });
+    item("開く")->trigger();
+    EXPECT_TRUE(shown);
 }
 
 } // namespace

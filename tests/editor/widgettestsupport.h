@@ -4,6 +4,7 @@
 
 #include "editor/editorwindow.h"
 #include "editor/gridsurface.h"
+#include "help/qtjapanese.h"
 #include "scriptedprompts.h"
 
 #include <QApplication>
@@ -22,7 +23,8 @@ inline void ensureApplication()
     static int argc = 1;
     static char name[] = "editor_widget_tests";
     static char *argv[] = {name, nullptr};
-    new QApplication(argc, argv);
+    // Qt's texts in Japanese, as the program installs them at its start.
+    InstallJapaneseQtTexts(*new QApplication(argc, argv));
 }
 
 class EditorWindowTest : public ::testing::Test
