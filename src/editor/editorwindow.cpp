@@ -11,6 +11,7 @@
 #include "editor/slottabs.h"
 #include "editor/traypanel.h"
 #include "help/aboutboxes.h"
+#include "help/windowplacement.h"
 #include "sim/simprogram.h"
 #include "sim/simulatorwindow.h"
 #include "transmit/volumecontrollauncher.h"
@@ -107,10 +108,7 @@ EditorWindow::EditorWindow(int editorStartMode, const QStringList &commandLineWo
 
     m_session.ApplyCommandLine(commandLineWords);
     resizeClient(EditorLayout::DesignClientSize);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect avail = screen->availableGeometry();
-        move(avail.center() - QPoint(width() / 2, height() / 2));
-    }
+    fitIntoScreen();
     render();
 }
 
@@ -166,11 +164,25 @@ void EditorWindow::applyLayout()
     m_session.ResizeEditor(outer.width(), outer.height());
 }
 
+void EditorWindow::fitIntoScreen()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // Before the first showing the frame is not known; the window itself is the best guess.
+    const QSize decoration = frameGeometry().size() - size();
+    const QRect fitted = FittedInside(screen->availableGeometry(), size(), decoration);
+    if (fitted.size() != size())
+        resize(fitted.size());
+    move(fitted.topLeft());
+}
+
 void EditorWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (!m_startRequestDone) {
         m_startRequestDone = true;
+        fitIntoScreen();
         applyLayout();
         m_session.ApplyStartRequest(m_editorStartMode);
         focusSurface();

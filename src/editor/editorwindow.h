@@ -82,6 +82,8 @@ private:
                  QWidget *parent);
     void buildProgramArea(QWidget *client);
     void applyLayout();
+    // No larger than the screen's available area, and inside it with the menu bar on screen.
+    void fitIntoScreen();
     void leaveEditor();
     void announceLeft();
     void openVolumeControl();

@@ -22,8 +22,7 @@ void CentreOnScreen(QWidget *window)
         return;
     // Before the first showing the frame is not known yet; the client size is the best guess.
     const QSize outer = window->isVisible() ? window->frameGeometry().size() : window->size();
-    const QRect area = screen->geometry();
-    window->move(area.topLeft() + CentredTopLeft(area.size(), outer));
+    window->move(PlacedInside(screen->availableGeometry(), outer));
 }
 
 QWidget *MakeWhiteClient(QMainWindow *window, const QSize &size)

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <algorithm>
 
 class QMainWindow;
 class QWidget;
@@ -21,7 +22,26 @@ constexpr QRect RectFromTwips(int left, int top, int width, int height)
 // Top-left corner that centres a window: each half taken with integer division.
 QPoint CentredTopLeft(const QSize &screen, const QSize &window);
 
-// Centres the window (its frame, once it has one) on the screen it is on.
+// Where a window of the given outer size goes inside a screen's available area: centred, but
+// never above or left of the area, so that its title and menu bar stay on screen however
+// large it is.
+inline QPoint PlacedInside(const QRect &available, const QSize &window)
+{
+    const QPoint centred(available.left() + available.width() / 2 - window.width() / 2,
+                         available.top() + available.height() / 2 - window.height() / 2);
+    return QPoint(std::max(centred.x(), available.left()), std::max(centred.y(), available.top()));
+}
+
+// The geometry of a resizable window (without its frame decoration) that wants `wanted`: no
+// larger than the available area leaves room for, placed inside it as above.
+inline QRect FittedInside(const QRect &available, const QSize &wanted, const QSize &decoration)
+{
+    const QSize size = wanted.boundedTo(available.size() - decoration).expandedTo(QSize(1, 1));
+    return QRect(PlacedInside(available, size + decoration), size);
+}
+
+// Centres the window (its frame, once it has one) inside the available area of the screen it
+// is on, as PlacedInside says.
 void CentreOnScreen(QWidget *window);
 
 // The white client area of the help and sample windows, of a fixed size, as central widget.

@@ -78,3 +78,25 @@ TEST(WindowPlacement, CentringUsesWholeHalves)
     EXPECT_EQ(CentredTopLeft(QSize(640, 480), QSize(800, 600)), QPoint(-80, -60));
     EXPECT_EQ(RectFromTwips(6120, 3000, 4455, 3735), QRect(408, 200, 297, 249));
 }
+
+TEST(WindowPlacement, WindowsStayInsideTheAvailableArea)
+{
+    // 1920 x 1080 at 200 %: 960 x 540, less a panel of 27 at the top.
+    const QRect twice(0, 27, 960, 513);
+    // Too tall: the top edge, with the title and menu bar, stays on screen; still centred across.
+    EXPECT_EQ(PlacedInside(twice, QSize(800, 626)), QPoint(80, 27));
+    EXPECT_EQ(PlacedInside(twice, QSize(1000, 626)), QPoint(0, 27));
+    // Small enough: centred in the area, not in the whole screen.
+    EXPECT_EQ(PlacedInside(QRect(0, 0, 1024, 740), QSize(800, 626)), QPoint(112, 57));
+    EXPECT_EQ(PlacedInside(QRect(100, 50, 1024, 768), QSize(215, 101)),
+              QPoint(100 + 405, 50 + 334));
+
+    // The editor: at most as large as the area leaves room for beside its frame.
+    const QSize decoration(8, 31);
+    const QRect fitted = FittedInside(twice, QSize(792, 590), decoration);
+    EXPECT_EQ(fitted.size(), QSize(792, 513 - 31));
+    EXPECT_EQ(fitted.topLeft(), QPoint(80, 27));
+    EXPECT_TRUE(twice.contains(QRect(fitted.topLeft(), fitted.size() + decoration)));
+    EXPECT_EQ(FittedInside(QRect(0, 0, 1920, 1050), QSize(792, 590), decoration),
+              QRect(QPoint(560, 215), QSize(792, 590)));
+}
