@@ -2,6 +2,7 @@
 
 #include "editor/editbuttons.h"
 #include "editor/editorsession.h"
+#include "editor/memobox.h"
 #include "editor/propertypanel.h"
 #include "editor/slottabs.h"
 #include "editor/traypanel.h"
@@ -33,7 +34,7 @@ BottomPanel::BottomPanel(EditorSession &session, QWidget *client)
     m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_message->setMargin(2);
 
-    m_memo = new QPlainTextEdit(this);
+    m_memo = new MemoBox(this);
     m_memo->setObjectName(QStringLiteral("Text1"));
     m_memo->setGeometry(352, 108, 433, 41);
     m_memo->setTabChangesFocus(true);

@@ -9,12 +9,23 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QRegularExpression>
 
 namespace zuvo {
 
 namespace {
 constexpr QPoint TrayOnPanel(186, 20);
 } // namespace
+
+QString TrayPanel::toolTipFor(int code)
+{
+    const IconInfo &info = iconInfo(code);
+    const QString description = IconHelpText(code);
+    const qsizetype lineEnd = description.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+    return QString::fromUtf16(info.japaneseName) + QStringLiteral(u"（")
+        + QString::fromUtf16(info.name) + QStringLiteral(u"）\n")
+        + (lineEnd < 0 ? description : description.left(lineEnd));
+}
 
 TrayPanel::TrayPanel(EditorSession &session, QWidget *parent)
     : QWidget(parent)
@@ -30,6 +41,7 @@ TrayPanel::TrayPanel(EditorSession &session, QWidget *parent)
         picture->setIconCode(code);
         picture->move(picturePlaceOnPanel(code) - TrayOnPanel);
         picture->setMouseTracking(true);
+        picture->setToolTip(toolTipFor(code));
         picture->installEventFilter(this);
         // Screen readers name the picture as the help does.
         picture->setAccessibleName(QString::fromUtf16(iconInfo(code).name));

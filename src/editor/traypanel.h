@@ -23,6 +23,9 @@ public:
     // Place of the tray picture of IconCode code on the bottom panel (the tray sits at
     // (186, 20) of it).
     static QPoint picturePlaceOnPanel(int code);
+    // What hovering over a tray picture shows: the icon's names and the first line of its
+    // description, "前進（Forward）" and "ロボットを前進させます。".
+    static QString toolTipFor(int code);
 
     PictureButton *picture(int code) const { return m_pictures.at(code); }
     void render();

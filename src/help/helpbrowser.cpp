@@ -14,6 +14,11 @@
 
 namespace zuvo {
 
+namespace {
+// Inside the frame's inner line (the frame picture lies at 1200, 2880, 4200, 3975).
+const QRect ListPlace = RectFromTwips(1335, 3105, 3930, 3480);
+} // namespace
+
 HelpBrowser::HelpBrowser(QWidget *parent)
     : QMainWindow(parent)
 {
@@ -31,10 +36,13 @@ HelpBrowser::HelpBrowser(QWidget *parent)
 
     m_list = new QListWidget(client);
     m_list->setObjectName(QStringLiteral("List1"));
-    m_list->setGeometry(RectFromTwips(1440, 3105, 3750, 3480));
+    // As wide as the frame's inner line allows, so that the longest entries ("Q3：…その１")
+    // show in full; the separator line ends at the list's edge instead of scrolling past it.
+    m_list->setGeometry(ListPlace);
     m_list->setFont(JapaneseFixedFont(9));
     m_list->setFrameShape(QFrame::NoFrame);
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setTextElideMode(Qt::ElideNone);
     connect(m_list, &QListWidget::currentRowChanged, this, &HelpBrowser::ShowTopic);
 
     PictureBox::place(client, "吹出1", QStringLiteral(":/help/balloon.svg"),

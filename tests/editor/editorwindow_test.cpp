@@ -1,7 +1,10 @@
 #include "editor/editormenus.h"
 #include "editor/iconpicturewidget.h"
+#include "editor/memobox.h"
 #include "editor/picturebutton.h"
 #include "editor/propertypanel.h"
+#include "editor/traypanel.h"
+#include "model/iconcatalogue.h"
 #include "widgettestsupport.h"
 
 #include <QAction>
@@ -146,6 +149,45 @@ TEST_F(EditorWindowTest, ResizingMovesTheAreasAndTheScrollRange)
     EXPECT_EQ(session().view().scroll.areaWidth, 961);
     EXPECT_EQ(control<QScrollBar>("HScroll1")->maximum(), 2950 - 961);
     EXPECT_EQ(control<QScrollBar>("VScroll1")->maximum(), 1770 - 575);
+}
+
+TEST_F(EditorWindowTest, TheMemoBoxShowsOnlyWholeLines)
+{
+    auto *memo = control<MemoBox>("Text1");
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(placeIn(memo, control("Frame5")), QRect(352, 108, 433, 41));
+    memo->setPlainText(QStringLiteral("一行目\n二行目\n三行目\n四行目"));
+    QCoreApplication::processEvents();
+    const int line = memo->fontMetrics().lineSpacing();
+    EXPECT_GE(memo->visibleLines(), 2);
+    EXPECT_EQ(memo->viewport()->height() % line, 0) << memo->viewport()->height();
+    EXPECT_EQ(memo->viewport()->height(), memo->visibleLines() * line);
+    // Scrolled to the end, the last line is shown whole as well.
+    memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->maximum());
+    EXPECT_EQ(memo->viewport()->height() % line, 0);
+}
+
+TEST_F(EditorWindowTest, TrayPicturesAndEditButtonsSayWhatTheyAre)
+{
+    EXPECT_EQ(control("bmp", 32)->toolTip(),
+              QStringLiteral(u"前進（Forward）\nロボットを前進させます。"));
+    for (int code = 0; code < TrayIconCount; ++code) {
+        const QString tip = control("bmp", code + 32)->toolTip();
+        EXPECT_EQ(tip, TrayPanel::toolTipFor(code));
+        const QStringList lines = tip.split(u'\n');
+        ASSERT_EQ(lines.size(), 2) << code;
+        EXPECT_TRUE(lines[0].startsWith(QString::fromUtf16(iconInfo(code).japaneseName)));
+        EXPECT_TRUE(IconHelpText(code).startsWith(lines[1])) << code;
+        EXPECT_FALSE(lines[1].isEmpty()) << code;
+    }
+    // Each edit button in the word its picture shows.
+    const std::pair<const char *, const char16_t *> buttons[]
+        = {{"複写", u"コピー："}, {"移動", u"いどう："}, {"戻す", u"もどす："},
+           {"解除", u"解除："},   {"削除", u"けす："},   {"文法", u"チェック："}};
+    for (const auto &[name, word] : buttons)
+        EXPECT_TRUE(
+            control(QString::fromUtf8(name))->toolTip().startsWith(QString::fromUtf16(word)))
+            << name;
 }
 
 } // namespace

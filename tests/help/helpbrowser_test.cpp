@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QStyleOptionViewItem>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -57,9 +58,37 @@ TEST(HelpBrowser, FirstShowingLoadsTheListAndShowsTheFirstTopic)
     EXPECT_TRUE(text->isReadOnly());
     EXPECT_TRUE(list->font().fixedPitch());
 
-    // The layout in twips: List1 at 1440, 3105, 3750 x 3480, Text1 at 6120, 3000.
-    EXPECT_EQ(list->geometry(), QRect(96, 207, 250, 232));
+    // The layout in twips: List1 at 1335, 3105, 3930 x 3480 (wider than the design's 3750 from
+    // 1440, so that every entry shows in full), Text1 at 6120, 3000.
+    EXPECT_EQ(list->geometry(), QRect(89, 207, 262, 232));
     EXPECT_EQ(text->geometry(), QRect(408, 200, 297, 249));
+}
+
+TEST(HelpBrowser, EveryEntryShowsInFullAndTheSeparatorEndsInsideTheList)
+{
+    widgetApp();
+    HelpBrowser help;
+    help.show();
+    auto *list = help.findChild<QListWidget *>(QStringLiteral("List1"));
+    ASSERT_NE(list, nullptr);
+    QCoreApplication::processEvents();
+    // Nothing scrolls sideways: the separator ends at the list's edge.
+    EXPECT_EQ(list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(list->textElideMode(), Qt::ElideNone);
+    const int room = list->viewport()->width();
+    QStyleOptionViewItem option;
+    option.initFrom(list->viewport());
+    option.font = list->font();
+    option.fontMetrics = QFontMetrics(list->font());
+    for (int entry = 0; entry < HelpTopicCount; ++entry) {
+        if (entry == 2)
+            continue; // the separator line
+        const QModelIndex index = list->model()->index(entry, 0);
+        EXPECT_LE(list->itemDelegate()->sizeHint(option, index).width(), room)
+            << entry << ": " << HelpListText(entry).toStdString();
+    }
+    // "Q3：…その１" and "Q4：…その２" differ in what shows.
+    EXPECT_LE(list->itemDelegate()->sizeHint(option, list->model()->index(102, 0)).width(), room);
 }
 
 TEST(HelpBrowser, SelectingAnEntryReplacesTheText)
