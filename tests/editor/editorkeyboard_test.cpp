@@ -12,9 +12,12 @@
 #include "widgettestsupport.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace zuvo::test {
 namespace {
@@ -195,6 +198,67 @@ TEST_F(EditorKeyboardTest, TheFrameFollowsTheCursorAboveThePicturesAndTheMenuIte
     EXPECT_FALSE(frame->isVisible());
     key(Qt::Key_Right);
     EXPECT_EQ(session().view().scroll.hValue, 761);
+}
+
+TEST_F(EditorKeyboardTest, EveryControlOfTheFormWorksFromTheKeyboard)
+{
+    key(Qt::Key_F7);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Right, {}, 2); // the tray: Set Variable is in the second row
+    key(Qt::Key_Down);
+    while (session().state().TrayCursor != IconSetVariable && session().state().TrayCursor != 0)
+        key(Qt::Key_Right);
+    ASSERT_EQ(session().state().TrayCursor, IconSetVariable);
+    key(Qt::Key_Return);
+    key(Qt::Key_Down, {}, 2); // (0, 2)
+    key(Qt::Key_Return);
+    tick();
+    key(Qt::Key_Return); // selected: its form opens
+    ASSERT_TRUE(session().view().form.applyButton.visible);
+
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab); // the form's first control, the variable list
+    auto *variable = control<QComboBox>("選択", 0);
+    ASSERT_EQ(QApplication::focusWidget(), variable);
+    key(Qt::Key_Down); // Ｂ
+    EXPECT_EQ(session().view().form.listIndex[0], 1);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), control<QLineEdit>("数値入力"));
+    key(Qt::Key_Tab);
+    auto *operand = control<QComboBox>("選択", 1);
+    ASSERT_EQ(QApplication::focusWidget(), operand);
+    key(Qt::Key_Down, {}, 3); // Ｃ: the number box is disabled
+    EXPECT_FALSE(session().view().form.numberBox.enabled);
+    key(Qt::Key_Tab); // 設定, and round again to the grid
+    EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>("設定"));
+    key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), surface());
+    key(Qt::Key_Tab, Qt::ShiftModifier); // back to 設定
+    EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>("設定"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(session().program().SlotParams[2], QStringLiteral(u"18 2=Ｂ Ｃ &H00FFFFFF"));
+    EXPECT_EQ(QApplication::focusWidget(), surface());
+
+    // The speed options of a Forward: the arrows mark them, Esc leaves the form unapplied.
+    key(Qt::Key_Tab);
+    key(Qt::Key_Left, {}, 26); // once round the tray, to Forward
+    while (session().state().TrayCursor != IconForward)
+        key(Qt::Key_Left);
+    key(Qt::Key_Return);
+    key(Qt::Key_Right, {}, 2); // (2, 2)
+    key(Qt::Key_Return);
+    tick();
+    key(Qt::Key_Return);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    auto *fast = control<QRadioButton>("Option1", 0);
+    ASSERT_EQ(QApplication::focusWidget(), fast);
+    key(Qt::Key_Space); // 高速
+    EXPECT_EQ(session().view().form.checkedOption, 0);
+    key(Qt::Key_Right); // 中速
+    EXPECT_EQ(session().view().form.checkedOption, 1);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), surface());
 }
 
 TEST_F(EditorKeyboardTest, TrayPicturesAndGridIconsCarryTheIconsNames)
