@@ -1115,6 +1115,24 @@ const HelpTopicEntry HelpTopicTable[HelpTopicCount] = {
      u"　移動先が合わないときは、メッセージエリアに\r\n"
      u"　理由が出ます。Ctrlキーをはなしてから、マウ\r\n"
      u"　スを動かし直してください。"},
+    // 107: the keyboard mode's keys
+    {u"  キーボードで操作する",
+     u"●キーボードで操作する\r\n"
+     u"\r\n"
+     u"　マウスを使わずに、キーで操作できます。F7キー\r\n"
+     u"　（ツール→キーボードで操作）で始め、もう一度\r\n"
+     u"　F7で終わります。\r\n"
+     u"　・矢印：青いカーソルを動かす（四すみはとばす）\r\n"
+     u"　・Enter：クリック（置く・選ぶ・線を引く）\r\n"
+     u"　・Shift+Enter：右クリック（ＢＯＸの角、移動先）\r\n"
+     u"　・Space：アイコンを持ち上げる。Enterで置く\r\n"
+     u"　・Esc：選択のクリア、持ち上げをやめる\r\n"
+     u"　・Tab：アイコントレイ、プロパティへ移る\r\n"
+     u"　トレイでは矢印で選んでEnter、プロパティでは\r\n"
+     u"　数字を入れてEnterで設定します。\r\n"
+     u"　文法チェック：Alt+TのあとEnter\r\n"
+     u"　送信：Alt+TのあとS\r\n"
+     u"　キーでしたことはメッセージエリアに出ます。"},
 };
 // clang-format on
 

@@ -1,5 +1,6 @@
 #pragma once
-// The help window's topic table: 107 entries, each a list line and the text it shows.
+// The help window's topic table, each entry a list line and the text it shows: the 107 entries of
+// the manual, then the key sheet of the editor's keyboard mode.
 
 #include <QString>
 
@@ -11,7 +12,9 @@ struct HelpTopicEntry
     const char16_t *TopicText; // lines joined by CR LF; empty for headings without a text
 };
 
-inline constexpr int HelpTopicCount = 107;
+inline constexpr int ManualTopicCount = 107;
+inline constexpr int KeySheetTopic = 107;
+inline constexpr int HelpTopicCount = 108;
 
 extern const HelpTopicEntry HelpTopicTable[HelpTopicCount];
 

@@ -108,7 +108,7 @@ TEST(HelpTopics, GivenTextsAreExact)
 TEST(HelpTopics, ExactlyTheSeventeenEntriesHaveNoText)
 {
     int withText = 0;
-    for (int entry = 0; entry < HelpTopicCount; ++entry) {
+    for (int entry = 0; entry < ManualTopicCount; ++entry) {
         EXPECT_EQ(HelpTopicText(entry).isEmpty(), EmptyEntries.contains(entry))
             << "entry " << entry;
         withText += !HelpTopicText(entry).isEmpty();
@@ -151,6 +151,16 @@ TEST(HelpTopics, EveryTextFitsTheBalloonAndFollowsItsPattern)
             EXPECT_TRUE(lines[i].startsWith(QChar(0x3000)))
                 << "entry " << entry << ": " << lines[i].toStdString();
     }
+}
+
+TEST(HelpTopics, TheKeySheetFollowsTheManualAndNamesEveryKey)
+{
+    ASSERT_EQ(HelpTopicCount, ManualTopicCount + 1);
+    EXPECT_EQ(HelpListText(KeySheetTopic), QStringLiteral("  キーボードで操作する"));
+    const QString text = HelpTopicText(KeySheetTopic);
+    for (const char *key : {"F7", "矢印", "Enter", "Shift+Enter", "Space", "Esc", "Tab",
+                            "ツール→キーボードで操作", "Alt+T"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(key))) << key;
 }
 
 TEST(HelpTopics, TextsNameWhatTheProgramReallyShows)
