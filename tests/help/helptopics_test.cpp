@@ -1,5 +1,7 @@
 #include "help/helptopics.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 
@@ -180,4 +182,43 @@ TEST(HelpTopics, TextsNameWhatTheProgramReallyShows)
     EXPECT_TRUE(HelpTopicText(73).contains(QStringLiteral("プログラムの送信は終わりました。")));
     EXPECT_TRUE(
         HelpTopicText(64).contains(QStringLiteral("プログラム1は未更新です。よろしいですか？")));
+}
+
+namespace {
+
+// The word drawn on an edit button's picture: the text of its SVG.
+QString buttonWord(const char *picture)
+{
+    QFile file(QStringLiteral(":/buttons/") + QString::fromUtf8(picture));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QString svg = QString::fromUtf8(file.readAll());
+    static const QRegularExpression text(QStringLiteral("<text[^>]*>([^<]+)</text>"));
+    return text.match(svg).captured(1);
+}
+
+} // namespace
+
+TEST(HelpTopics, TheEditButtonsAreNamedAsTheirPicturesRead)
+{
+    const QString buttons = HelpTopicText(15); // 編集ボタンエリア
+    for (const char *picture :
+         {"copy.svg", "move.svg", "undo.svg", "clear.svg", "delete.svg", "check0.svg"}) {
+        const QString word = buttonWord(picture);
+        ASSERT_FALSE(word.isEmpty()) << picture;
+        EXPECT_TRUE(buttons.contains(QStringLiteral("　") + word + QStringLiteral("：")))
+            << picture;
+    }
+    // No topic names a button by a word that no picture shows.
+    for (int entry = 0; entry < HelpTopicCount; ++entry) {
+        const QString text = HelpTopicText(entry);
+        for (const char16_t *old :
+             {u"「文法」", u"「複写」", u"「移動」", u"「戻す」", u"「削除」"})
+            EXPECT_FALSE(text.contains(QString::fromUtf16(old)))
+                << entry << " " << QString::fromUtf16(old).toStdString();
+    }
+    EXPECT_TRUE(HelpTopicText(72).contains(QStringLiteral("編集ボタンの「チェック」")));
+    // The Japanese question boxes and file dialogs have the buttons the help names.
+    EXPECT_TRUE(HelpTopicText(60).contains(QStringLiteral("「はい」")));
+    EXPECT_TRUE(HelpTopicText(77).contains(QStringLiteral("「開く」を押します")));
 }
