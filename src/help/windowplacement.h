@@ -40,8 +40,13 @@ inline QRect FittedInside(const QRect &available, const QSize &wanted, const QSi
     return QRect(PlacedInside(available, size + decoration), size);
 }
 
+// A main window whose fixed client (as MakeWhiteClient makes it) does not fit the available
+// area: the client goes into a scroll area and the window becomes no larger than the area. A
+// window that fits is left as it is; one that was given a scroll area is sized again.
+void FitFixedClientInside(QMainWindow *window, const QRect &available);
+
 // Centres the window (its frame, once it has one) inside the available area of the screen it
-// is on, as PlacedInside says.
+// is on, as PlacedInside says; a main window too large for it scrolls (FitFixedClientInside).
 void CentreOnScreen(QWidget *window);
 
 // The white client area of the help and sample windows, of a fixed size, as central widget.

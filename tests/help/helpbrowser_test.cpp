@@ -1,6 +1,7 @@
 #include "help/helpbrowser.h"
 #include "help/helptopics.h"
 #include "help/picturebox.h"
+#include "help/windowplacement.h"
 #include "widgetapp.h"
 
 #include <QAction>
@@ -8,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QStyleOptionViewItem>
 #include <QTest>
@@ -89,6 +91,27 @@ TEST(HelpBrowser, EveryEntryShowsInFullAndTheSeparatorEndsInsideTheList)
     }
     // "Q3：…その１" and "Q4：…その２" differ in what shows.
     EXPECT_LE(list->itemDelegate()->sizeHint(option, list->model()->index(102, 0)).width(), room);
+}
+
+TEST(HelpBrowser, OnAScreenTooSmallTheWindowScrollsInsteadOfRunningPastIt)
+{
+    widgetApp();
+    // 1920 x 1080 at 200 %: 960 x 540.
+    HelpBrowser help;
+    FitFixedClientInside(&help, QRect(0, 0, 960, 540));
+    auto *scroll = qobject_cast<QScrollArea *>(help.centralWidget());
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_EQ(scroll->widget()->size(), QSize(792, 568));
+    EXPECT_EQ(help.height(), 540);
+    EXPECT_LE(help.width(), 960);
+    EXPECT_GT(help.width(), 792); // room for the vertical scroll bar
+    EXPECT_NE(help.findChild<QListWidget *>(QStringLiteral("List1")), nullptr);
+
+    // A window that fits keeps its plain client.
+    HelpBrowser roomy;
+    FitFixedClientInside(&roomy, QRect(0, 0, 1920, 1080));
+    EXPECT_EQ(qobject_cast<QScrollArea *>(roomy.centralWidget()), nullptr);
+    EXPECT_EQ(roomy.centralWidget()->size(), QSize(792, 568));
 }
 
 TEST(HelpBrowser, SelectingAnEntryReplacesTheText)
