@@ -33,6 +33,10 @@ QString ReadFailureReason(const RobotFileReadResult &result)
         return result.reason.isEmpty()
             ? QStringLiteral(u"ファイルが壊れています")
             : QStringLiteral(u"ファイルが壊れています: ") + result.reason;
+    case Status::PictureWithoutProgram:
+        return QStringLiteral(u"この画像にはプログラムが入っていません");
+    case Status::PictureDamaged:
+        return QStringLiteral(u"画像ファイルが壊れています: ") + result.reason;
     case Status::Ok:
         break;
     }

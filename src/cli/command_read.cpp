@@ -37,6 +37,8 @@ int commandRead(const QStringList &args, QTextStream &out, QTextStream &err)
         return ExitUsage;
     case RobotFileReadResult::Status::ForeignHeader:
     case RobotFileReadResult::Status::Broken:
+    case RobotFileReadResult::Status::PictureWithoutProgram:
+    case RobotFileReadResult::Status::PictureDamaged:
         err << RobotFileRefusalText(result, false).replace(u'\r', u'\n') << Qt::endl;
         return ExitRefused;
     case RobotFileReadResult::Status::Ok:

@@ -1,6 +1,8 @@
 // zuvomatic-cli: the program's checks, code and files without a window.
 
 #include "cli/clicommands.h"
+#include "cli/picturecommands.h"
+#include "cli/picturemodule.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -20,11 +22,17 @@ struct Command
 // A new command: one file with its syntax and its function, their declarations in
 // clicommands.h, one entry here.
 const Command Commands[] = {
-    {SampleSyntax, commandSample},     {ReadSyntax, commandRead},
-    {CheckSyntax, commandCheck},       {CompileSyntax, commandCompile},
-    {SymbolsSyntax, commandSymbols},   {WavSyntax, commandWav},
-    {PlaySyntax, commandPlay},         {DecodeSyntax, commandDecode},
+    {SampleSyntax, commandSample},
+    {ReadSyntax, commandRead},
+    {CheckSyntax, commandCheck},
+    {CompileSyntax, commandCompile},
+    {SymbolsSyntax, commandSymbols},
+    {WavSyntax, commandWav},
+    {PlaySyntax, commandPlay},
+    {DecodeSyntax, commandDecode},
     {SimulateSyntax, commandSimulate},
+    // Drawn by the picture module, which main() runs before anything else (picturemodule.h).
+    {RenderSyntax, nullptr},
 };
 
 const Command *findCommand(const QString &name)
@@ -54,6 +62,8 @@ void printUsage(QTextStream &stream)
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> code = RunPictureCommandIfAsked(argc, argv))
+        return *code;
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -100,7 +110,7 @@ int main(int argc, char *argv[])
         args = QStringList {QStringLiteral("--help")};
     }
     const Command *command = findCommand(name);
-    if (!command) {
+    if (!command || !command->function) {
         err << "zuvomatic-cli: unknown command \"" << name << "\"\n";
         printUsage(err);
         return ExitUsage;

@@ -4,6 +4,7 @@
 // tabs, buttons, menus, debug boxes). Widgets paint from this; tests assert on it.
 
 #include "model/programtext.h"
+#include "model/valuelabels.h"
 #include "model/workingprogram.h"
 
 #include <QPoint>
@@ -77,12 +78,7 @@ struct IconPictureView
 };
 
 // A value label belongs to its icon picture: it shows only while the picture is visible.
-struct ValueLabelView
-{
-    QString text;
-    quint32 background = ColourWhite; // 0xRRGGBB
-    bool visible = false;
-};
+using ValueLabelView = ValueLabel;
 
 // Controls of the property form, placed in twips relative to the bottom panel.
 struct FormControlView

@@ -3,6 +3,7 @@
 #include "editor/editorsession.h"
 #include "editor/iconpicturewidget.h"
 #include "editor/keycursorframe.h"
+#include "picture/gridpainter.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -14,7 +15,6 @@ namespace zuvo {
 
 namespace {
 
-const QColor LineBarColour(128, 128, 128);
 // The executing icon's glow.
 const QColor GlowColour(255, 208, 0);
 
@@ -166,16 +166,9 @@ void GridSurface::paintEvent(QPaintEvent *event)
     // Outlines of the icon cells, (59 c, 59 r) to (59 c + 49, 59 r + 49) inclusive.
     painter.setPen(Qt::NoPen);
     const QColor outline = outlineColour();
-    for (int r = y0 / 2; r <= y1 / 2; ++r) {
-        for (int c = x0 / 2; c <= x1 / 2; ++c) {
-            const int left = CellPitch * c;
-            const int top = CellPitch * r;
-            painter.fillRect(QRect(left, top, 50, 1), outline);
-            painter.fillRect(QRect(left, top + 49, 50, 1), outline);
-            painter.fillRect(QRect(left, top, 1, 50), outline);
-            painter.fillRect(QRect(left + 49, top, 1, 50), outline);
-        }
-    }
+    for (int r = y0 / 2; r <= y1 / 2; ++r)
+        for (int c = x0 / 2; c <= x1 / 2; ++c)
+            paintIconCellOutline(painter, c, r, outline);
 
     const EditorView &view = m_session.view();
     for (int y = y0; y <= y1; ++y) {
@@ -184,7 +177,7 @@ void GridSurface::paintEvent(QPaintEvent *event)
             if (colour != ColourWhite)
                 painter.fillRect(cellBox(x, y), QColor::fromRgb(colour));
             if (view.lineBar(x, y))
-                painter.fillRect(lineBar(x, y), LineBarColour);
+                paintLineBar(painter, x, y);
         }
     }
     if (exposed.intersects(m_glowRect))

@@ -4,14 +4,12 @@
 #include "editor/editorsession.h"
 #include "model/iconcatalogue.h"
 #include "model/lattice.h"
+#include "picture/gridpainter.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace zuvo {
-
-const std::array<QRect, 3> IconPictureWidget::LabelRects {
-    QRect(27, 9, 18, 12), QRect(27, 28, 18, 12), QRect(4, 28, 18, 12)};
 
 namespace {
 
@@ -65,18 +63,7 @@ void IconPictureWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, iconPicture(m_code, IconPictureSize, devicePixelRatioF()));
-    QFont small = font();
-    small.setPixelSize(10);
-    painter.setFont(small);
-    for (size_t i = 0; i < m_labels.size(); ++i) {
-        const ValueLabelView &label = m_labels[i];
-        if (!label.visible)
-            continue;
-        const QRect box = LabelRects[i];
-        painter.fillRect(box, QColor::fromRgb(label.background));
-        painter.setPen(Qt::black);
-        painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, label.text);
-    }
+    paintValueLabels(painter, QPoint(0, 0), m_labels, font());
 }
 
 void IconPictureWidget::mousePressEvent(QMouseEvent *event)

@@ -4,6 +4,7 @@
 // slot s.
 
 #include "editor/editorstate.h"
+#include "picture/gridpainter.h"
 
 #include <QWidget>
 #include <array>
@@ -17,7 +18,7 @@ class IconPictureWidget : public QWidget
     Q_OBJECT
 public:
     // Value label places inside the picture: D1 top right, D2 bottom right, D3 bottom left.
-    static const std::array<QRect, 3> LabelRects;
+    static constexpr const std::array<QRect, 3> &LabelRects = ValueLabelRects;
 
     IconPictureWidget(EditorSession &session, int slot, QWidget *surface);
 

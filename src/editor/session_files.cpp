@@ -2,8 +2,10 @@
 
 #include "model/iconcatalogue.h"
 #include "model/parameterstring.h"
+#include "model/pngprogram.h"
 #include "model/robotfile.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 // Robot files in the editor: open, insert, save, save as, and the question about unsaved slots
@@ -16,11 +18,19 @@ namespace {
 
 const QString RobotFileFilter = QStringLiteral(u"ロボットファイル(*.qvk)|*.qvk");
 const QString InsertFileFilter = QStringLiteral(u"ロボットファイル(*.qvj)|*.qvk");
+// Open and insert also take the PNG picture of a program, which carries its robot file.
+const QString PictureFilter = QStringLiteral(u"|プログラムの画像(*.png)|*.png");
 const QString OpenTitle = QStringLiteral(u"読み出しメッセージ");
 const QString InsertTitle = QStringLiteral(u"差込読出しメッセージ");
 const QString InsertTargetTitle = QStringLiteral(u"差込読出");
 const QString SaveTitle = QStringLiteral(u"上書きメッセージ");
 const QString SaveAsTitle = QStringLiteral(u"別名保存で重ね書き");
+
+bool IsPictureFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && LooksLikePng(file.read(8));
+}
 
 } // namespace
 
@@ -59,7 +69,7 @@ void EditorSession::OpenRobotFile()
         return;
     }
     CancelTrayPick();
-    if (!chooseFile(false, QStringLiteral(u"開く"), RobotFileFilter))
+    if (!chooseFile(false, QStringLiteral(u"開く"), RobotFileFilter + PictureFilter))
         return;
     openChosenFile();
 }
@@ -83,7 +93,9 @@ void EditorSession::openChosenFile()
             m_prompts.beep();
         return;
     }
-    m_state.SlotFilePath[slot] = path;
+    // A picture gives the program but is no robot file: 上書き保存 must not write the robot
+    // file over it, so the slot stays without a file of its own.
+    m_state.SlotFilePath[slot] = IsPictureFile(path) ? QString() : path;
     m_view.tabCaptions[slot] = m_state.FileTitle;
     installProgram(read.program);
     m_state.SlotModified[slot] = 0;
@@ -106,7 +118,7 @@ void EditorSession::InsertRobotFile()
                               MessageIcon::None);
         return;
     }
-    if (!chooseFile(false, QStringLiteral(u"差込読出し"), InsertFileFilter))
+    if (!chooseFile(false, QStringLiteral(u"差込読出し"), InsertFileFilter + PictureFilter))
         return;
     const RobotFileReadResult read = ReadRobotFile(m_state.FileDir + m_state.FileTitle);
     switch (read.status) {
@@ -122,6 +134,8 @@ void EditorSession::InsertRobotFile()
                               MessageIcon::Warning);
         return;
     case RobotFileReadResult::Status::Broken:
+    case RobotFileReadResult::Status::PictureWithoutProgram:
+    case RobotFileReadResult::Status::PictureDamaged:
         m_prompts.showMessage(InsertTitle, RobotFileRefusalText(read, true), MessageIcon::Warning);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "model/iconcatalogue.h"
 #include "model/parameterstring.h"
+#include "model/valuelabels.h"
 
 // What the grid shows: painted cell boxes and line bars, icon pictures, value labels, the
 // blinking of selected cells and of the picked tray icon, and the message area.
@@ -12,8 +13,6 @@ namespace {
 
 const QString HintText = QStringLiteral(u"アイコンｸﾞﾘｯﾄﾞを選択してアイコンをクリックするか\r\n"
                                         u"アイコンを選択してアイコンｸﾞﾘｯﾄﾞをクリックする。");
-
-enum Label { D1 = 0, D2 = 1, D3 = 2 }; // top right, bottom right, bottom left
 
 } // namespace
 
@@ -45,42 +44,7 @@ void EditorSession::ShowSlotValues(int slot)
     const QString &params = m_program.SlotParams[slot];
     if (params.startsWith(u'*'))
         return;
-    const QStringList values = LabelValues(params);
-    const auto value = [&values](int i) {
-        return i < values.size() ? values.at(i) : QString();
-    };
-    auto &labels = m_view.labels[slot];
-    for (ValueLabelView &label : labels)
-        label.visible = false;
-    const auto show = [&](Label label, int valueIndex, int colourIndex) {
-        labels[label].text = value(valueIndex);
-        labels[label].background = RgbFromToken(value(colourIndex));
-        labels[label].visible = true;
-    };
-    switch (ParamsIconCode(params)) {
-    case IconVariableBranch:
-    case IconSetVariable:
-        show(D3, 0, 2);
-        show(D2, 1, 2);
-        break;
-    case IconCalculateVariable:
-        show(D3, 0, 3);
-        show(D2, 1, 3);
-        show(D1, 2, 3);
-        break;
-    case IconMotorOff:
-    case IconMerge:
-    case IconYes:
-    case IconNo:
-    case IconLoop:
-    case IconLoopEnd:
-    case IconRepeatEnd:
-        break;
-    default:
-        if (ParamsIconCode(params) <= IconSetBeep)
-            show(D2, 0, 1);
-        break;
-    }
+    m_view.labels[slot] = SlotValueLabels(params);
 }
 
 void EditorSession::ShowAllSlotValues()

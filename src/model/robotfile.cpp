@@ -6,6 +6,7 @@
 #include "model/iconcatalogue.h"
 #include "model/numbers.h"
 #include "model/parameterstring.h"
+#include "model/pngprogram.h"
 #include "model/programtext.h"
 
 #include <QStringDecoder>
@@ -330,7 +331,27 @@ RobotFileReadResult ReadRobotFile(const QString &path)
         result.systemError = read.reason;
         return result;
     }
-    return ParseRobotFile(read.bytes);
+    return ParseRobotFileOrPicture(read.bytes);
+}
+
+RobotFileReadResult ParseRobotFileOrPicture(const QByteArray &bytes)
+{
+    if (!LooksLikePng(bytes))
+        return ParseRobotFile(bytes);
+    const PngProgramResult picture = ExtractProgramFromPng(bytes);
+    RobotFileReadResult result;
+    switch (picture.status) {
+    case PngProgramResult::Status::Found:
+        return ParseRobotFile(picture.robotFile);
+    case PngProgramResult::Status::NoProgram:
+        result.status = RobotFileReadResult::Status::PictureWithoutProgram;
+        return result;
+    case PngProgramResult::Status::Damaged:
+        result.status = RobotFileReadResult::Status::PictureDamaged;
+        result.reason = picture.reason;
+        return result;
+    }
+    return result;
 }
 
 RobotFileEncoding EncodeRobotFile(const WorkingProgram &program)
@@ -394,6 +415,12 @@ QString RobotFileRefusalText(const RobotFileReadResult &result, bool forInsert)
                          : QStringLiteral(u"プログラムを新規作成してください。"));
     case Status::Broken:
         return QStringLiteral(u"ファイルが壊れています　　\r") + result.reason;
+    case Status::PictureWithoutProgram:
+        return QStringLiteral(u"この画像にはプログラムが入っていません。　　\r"
+                              u"「画像として保存」で作ったPNGファイルを選んでください。");
+    case Status::PictureDamaged:
+        return QStringLiteral(u"画像ファイルが壊れているため、プログラムを読み出せません。　　\r")
+            + result.reason;
     }
     return QString();
 }

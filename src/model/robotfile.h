@@ -26,9 +26,12 @@ struct RobotFileReadResult
         CannotOpen, // "ファイルが有りません"
         ForeignHeader, // another language edition
         Broken, // "ファイルが壊れています" with reason
+        PictureWithoutProgram, // a PNG that carries no robot file
+        PictureDamaged, // a PNG whose bytes are damaged, with reason
     };
     Status status = Status::Ok;
-    QString reason; // for Broken: "接続線座標が異常です", "アイコン座標が異常です", ...
+    QString reason; // for Broken: "接続線座標が異常です", "アイコン座標が異常です", ...;
+                    // for PictureDamaged: what is wrong with the picture
     QString systemError; // for CannotOpen: the system's reason
     WorkingProgram program; // the whole staged program, only when Ok
 };
@@ -43,6 +46,9 @@ struct RobotFileReadResult
 // An empty memo (the memo list starting with "END") gives an empty memo. Bytes that are not
 // code page 932 are read as U+001A, so a damaged memo still opens.
 RobotFileReadResult ParseRobotFile(const QByteArray &bytes);
+// ParseRobotFile, or for a PNG picture of a program the robot file it carries (pngprogram.h).
+RobotFileReadResult ParseRobotFileOrPicture(const QByteArray &bytes);
+// Reads a robot file, or the robot file inside a PNG picture of its program.
 RobotFileReadResult ReadRobotFile(const QString &path);
 
 struct RobotFileEncoding

@@ -1,6 +1,10 @@
 #include "sessiontestsupport.h"
 
 #include "model/iconcatalogue.h"
+#include "model/pngprogram.h"
+#include "model/robotfile.h"
+
+#include "../model/tinypng.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -334,4 +338,100 @@ TEST(SessionFiles, ClosingAsksOnceListingEveryModifiedSlot)
     EXPECT_EQ(f.prompts.questions[0].icon, MessageIcon::None);
     f.prompts.answers = {true};
     EXPECT_TRUE(f.session.ConfirmEditorClose());
+}
+
+namespace {
+
+QString writeBytes(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+} // namespace
+
+TEST(SessionFiles, APictureOfAProgramOpensAsThatProgram)
+{
+    QTemporaryDir dir;
+    SessionFixture source;
+    buildProgram(source);
+    const WorkingProgram saved = source.program();
+    const QString picture = writeBytes(dir, QStringLiteral("picture.png"),
+                                       EmbedProgramInPng(TinyPng(), EncodeRobotFile(saved).bytes));
+
+    SessionFixture f;
+    f.prompts.files = {picture};
+    f.session.OpenRobotFile();
+    EXPECT_EQ(f.prompts.dialogs[0].filter,
+              QStringLiteral(u"ロボットファイル(*.qvk)|*.qvk|プログラムの画像(*.png)|*.png"));
+    EXPECT_TRUE(f.prompts.messages.isEmpty());
+    EXPECT_EQ(f.program(), saved); // lines, icons, values, memo and scroll
+    EXPECT_EQ(f.view().scroll.hValue, 100);
+    EXPECT_EQ(f.view().tabCaptions[0], QStringLiteral("picture.png"));
+    EXPECT_EQ(f.state().SlotModified[0], 0);
+    // The picture is no robot file: saving asks for a name instead of writing over it.
+    EXPECT_TRUE(f.state().SlotFilePath[0].isEmpty());
+    const QByteArray pictureBytes = readAll(picture);
+    f.session.SaveRobotFile();
+    EXPECT_EQ(f.prompts.messages.last().title, QStringLiteral(u"上書きメッセージ"));
+    EXPECT_EQ(readAll(picture), pictureBytes);
+
+    // 差込読出 takes the picture's icons and lines too.
+    SessionFixture g;
+    g.session.SurfaceRelease(40, 20, true);
+    g.prompts.files = {picture};
+    g.session.InsertRobotFile();
+    EXPECT_EQ(g.prompts.dialogs[0].filter,
+              QStringLiteral(u"ロボットファイル(*.qvj)|*.qvk|プログラムの画像(*.png)|*.png"));
+    EXPECT_TRUE(g.prompts.messages.isEmpty());
+    EXPECT_EQ(g.program().SlotCount, 4); // BEGIN, END and the two icons of the picture
+}
+
+TEST(SessionFiles, APictureWithoutItsProgramOrDamagedIsRefusedAndNothingChanges)
+{
+    QTemporaryDir dir;
+    SessionFixture source;
+    buildProgram(source);
+    const QByteArray whole = EmbedProgramInPng(TinyPng(), EncodeRobotFile(source.program()).bytes);
+    const qsizetype chunk = whole.indexOf(PngProgramKeyword);
+    const QString plain = writeBytes(dir, QStringLiteral("plain.png"), TinyPng());
+    const QString truncated
+        = writeBytes(dir, QStringLiteral("truncated.png"), whole.left(chunk + 60));
+
+    SessionFixture f;
+    buildProgram(f);
+    f.place(IconWait, 40, 40);
+    f.session.SurfaceRelease(12, 12, true);
+    const Untouched before(f);
+    const QString caption = f.view().tabCaptions[0];
+
+    const QList<std::pair<QString, QString>> cases = {
+        {plain,
+         QStringLiteral(u"この画像にはプログラムが入っていません。　　\r"
+                        u"「画像として保存」で作ったPNGファイルを選んでください。")},
+        {truncated,
+         QStringLiteral(u"画像ファイルが壊れているため、プログラムを読み出せません。　　\r"
+                        u"画像ファイルが途中で切れています")},
+    };
+    for (const auto &[path, text] : cases) {
+        SCOPED_TRACE(path.toStdString());
+        f.prompts.answers = {true};
+        f.prompts.files = {path};
+        f.session.OpenRobotFile();
+        ASSERT_FALSE(f.prompts.messages.isEmpty());
+        EXPECT_EQ(f.prompts.messages.last().title, QStringLiteral(u"読み出しメッセージ"));
+        EXPECT_EQ(f.prompts.messages.last().text, text);
+        EXPECT_EQ(f.prompts.messages.last().icon, MessageIcon::Warning);
+        EXPECT_TRUE(Untouched(f) == before);
+        EXPECT_EQ(f.view().tabCaptions[0], caption);
+
+        f.prompts.files = {path};
+        f.session.InsertRobotFile();
+        EXPECT_EQ(f.prompts.messages.last().title, QStringLiteral(u"差込読出しメッセージ"));
+        EXPECT_EQ(f.prompts.messages.last().text, text);
+        EXPECT_TRUE(Untouched(f) == before);
+    }
 }

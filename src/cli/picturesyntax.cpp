@@ -1,0 +1,11 @@
+// How the drawing commands are called: the tool lists them without loading their module.
+
+#include "cli/picturecommands.h"
+
+namespace zuvo::cli {
+
+const CommandSyntax RenderSyntax
+    = {"render", "FILE -o OUT.svg|OUT.pdf|OUT.png [--grid]",
+       "draw a robot file's program as a picture; the PNG opens again as the program"};
+
+} // namespace zuvo::cli
