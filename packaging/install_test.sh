@@ -50,6 +50,7 @@ expect_file share/man/man1/zuvomatic-cli.1.gz
 expect_file share/doc/zuvomatic/copyright
 expect_file share/doc/zuvomatic/changelog.gz
 expect_file "$(module_dir)/libzuvo_playback.so"
+expect_file "$(module_dir)/libzuvo_cli_pictures.so"
 
 for program in zuvomatic zuvomatic-cli; do
     if [ -f "$root/bin/$program" ] && [ ! -x "$root/bin/$program" ]; then

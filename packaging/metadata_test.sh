@@ -51,7 +51,7 @@ for page in "$dir"/man/zuvomatic.1 "$dir"/man/zuvomatic-cli.1; do
 done
 # Every command of the tool and every exit code is in its page.
 cli_page="$dir/man/zuvomatic-cli.1"
-for command in sample read check compile symbols wav play decode simulate; do
+for command in sample read check compile symbols wav play decode simulate render cards; do
     grep -qE "^(\.B[IR]? \"?|\\\\fB)$command\b" "$cli_page" || fail "zuvomatic-cli.1 does not describe $command"
 done
 for code in 0 1 2; do

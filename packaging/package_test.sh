@@ -70,6 +70,7 @@ multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-mul
 expected=$(sort <<EOF_LIST
 ./usr/bin/zuvomatic 755
 ./usr/bin/zuvomatic-cli 755
+./usr/lib/$multiarch/zuvomatic/libzuvo_cli_pictures.so 644
 ./usr/lib/$multiarch/zuvomatic/libzuvo_playback.so 644
 ./usr/share/applications/zuvomatic.desktop 644
 ./usr/share/doc/zuvomatic/changelog.gz 644
@@ -115,6 +116,11 @@ if compiled=$("$cli" compile "$work/sample.qvk"); then
 else
     fail "zuvomatic-cli compile"
 fi
+# The drawing commands load their module from the package's folder, without a display.
+env -u DISPLAY -u QT_QPA_PLATFORM "$cli" render "$work/sample.qvk" -o "$work/sample.png" >/dev/null \
+    || fail "zuvomatic-cli render"
+[ "$("$cli" read "$work/sample.png")" = "$("$cli" read "$work/sample.qvk")" ] \
+    || fail "the rendered PNG does not read back as its robot file"
 version_line=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM TMPDIR="$work" \
     "$root/usr/bin/zuvomatic" --version) || fail "zuvomatic --version"
 [ "$version_line" = "zuvomatic $version" ] || fail "zuvomatic --version: $version_line"
@@ -128,7 +134,14 @@ env -u PULSE_SERVER XDG_RUNTIME_DIR="$work/runtime" PULSE_CLIENTCONFIG="$work/cl
 grep -qF "calling init: $root/usr/bin/../lib/$multiarch/zuvomatic/libzuvo_playback.so" "$work/play.log" \
     || fail "zuvomatic-cli play did not load the packaged playback module"
 if grep -qF "calling init: $build_dir" "$work/play.log"; then fail "play loaded a module of the build tree"; fi
-for binary in "$root/usr/bin/zuvomatic" "$cli" "$root/usr/lib/$multiarch/zuvomatic/libzuvo_playback.so"; do
+# render loads the packaged picture module the same way.
+env -u DISPLAY -u QT_QPA_PLATFORM LD_DEBUG=files "$cli" render "$work/sample.qvk" -o "$work/sample.svg" \
+    >"$work/render.log" 2>&1 || fail "zuvomatic-cli render to SVG"
+grep -qF "calling init: $root/usr/bin/../lib/$multiarch/zuvomatic/libzuvo_cli_pictures.so" "$work/render.log" \
+    || fail "zuvomatic-cli render did not load the packaged picture module"
+if grep -qF "calling init: $build_dir" "$work/render.log"; then fail "render loaded a module of the build tree"; fi
+for binary in "$root/usr/bin/zuvomatic" "$cli" "$root/usr/lib/$multiarch/zuvomatic/libzuvo_playback.so" \
+    "$root/usr/lib/$multiarch/zuvomatic/libzuvo_cli_pictures.so"; do
     grep -q ', stripped' <<<"$(file -b "$binary")" || fail "not stripped: $binary"
     if grep -qE 'RPATH|RUNPATH' <<<"$(readelf -d "$binary")"; then fail "search path in $binary"; fi
 done

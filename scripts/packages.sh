@@ -10,7 +10,7 @@ PACKAGES=(
     fonts-ipafont-gothic qt6-translations-l10n
     xvfb xdotool imagemagick x11-utils pulseaudio pulseaudio-utils
     clang libclang-rt-14-dev desktop-file-utils ccache
-    appstream groff man-db lintian dpkg-dev file
+    appstream groff man-db lintian dpkg-dev file poppler-utils
 )
 
 missing=()

@@ -33,6 +33,7 @@ const Command Commands[] = {
     {SimulateSyntax, commandSimulate},
     // Drawn by the picture module, which main() runs before anything else (picturemodule.h).
     {RenderSyntax, nullptr},
+    {CardsSyntax, nullptr},
 };
 
 const Command *findCommand(const QString &name)

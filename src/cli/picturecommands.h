@@ -13,4 +13,8 @@ namespace zuvo::cli {
 extern const CommandSyntax RenderSyntax;
 int commandRender(const QStringList &args, QTextStream &out, QTextStream &err);
 
+// cards -o OUT.pdf
+extern const CommandSyntax CardsSyntax;
+int commandCards(const QStringList &args, QTextStream &out, QTextStream &err);
+
 } // namespace zuvo::cli

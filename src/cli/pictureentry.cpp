@@ -21,6 +21,8 @@ extern "C" Q_DECL_EXPORT int zuvoPictureMain(int argc, char **argv)
     int code = ExitUsage;
     if (argc > 1 && std::strcmp(argv[1], "render") == 0)
         code = commandRender(args, out, err);
+    else if (argc > 1 && std::strcmp(argv[1], "cards") == 0)
+        code = commandCards(args, out, err);
     out.flush();
     err.flush();
     return code;

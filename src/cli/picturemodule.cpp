@@ -19,13 +19,13 @@ QStringList pictureModulePaths()
 {
     const QString dir
         = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).absolutePath();
-    return {dir + QStringLiteral("/../" ZUVO_INSTALL_LIBDIR "/zuvomatic/zuvo_cli_pictures"),
+    return {dir + QStringLiteral("/../" ZUVO_MODULE_INSTALL_DIR "/zuvo_cli_pictures"),
             dir + QStringLiteral("/zuvo_cli_pictures"), QStringLiteral(ZUVO_PICTURE_MODULE)};
 }
 
 bool isPictureCommand(const char *name)
 {
-    return name && std::strcmp(name, "render") == 0;
+    return name && (std::strcmp(name, "render") == 0 || std::strcmp(name, "cards") == 0);
 }
 
 int runModule(int argc, char **argv)

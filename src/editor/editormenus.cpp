@@ -32,6 +32,14 @@ EditorMenus::EditorMenus(EditorSession &session, QMainWindow *window)
     QAction *saveAs = addItem(file, QStringLiteral("別名で保存"), QStringLiteral("別名で保存(&E)"));
     saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(saveAs, &QAction::triggered, s, &EditorSession::SaveRobotFileAs);
+    // The program as a picture; PictureCommands carries these out.
+    addSeparator(file, QStringLiteral(u"区切画像"));
+    addItem(file, QStringLiteral(u"画像として保存"), QStringLiteral(u"画像として保存(&I)..."));
+    addItem(file, QStringLiteral(u"印刷"), QStringLiteral(u"印刷(&P)..."))
+        ->setShortcut(QKeySequence::Print);
+    addItem(file, QStringLiteral(u"印刷プレビュー"), QStringLiteral(u"印刷プレビュー(&V)..."));
+    addItem(file, QStringLiteral(u"マス目も描く"), QStringLiteral(u"マス目も描く"))
+        ->setCheckable(true);
     addSeparator(file, QStringLiteral("区切1"));
     QAction *leave
         = addItem(file, QStringLiteral("初期画面に戻る"), QStringLiteral("初期画面に戻る(&R)"));
@@ -69,6 +77,8 @@ EditorMenus::EditorMenus(EditorSession &session, QMainWindow *window)
     m_simulator = addItem(tool, QStringLiteral("シミュレータ"), QStringLiteral("シミュレータ(&M)"));
     m_simulator->setEnabled(false);
     connect(m_simulator, &QAction::triggered, this, &EditorMenus::simulatorRequested);
+    // PictureCommands prints them.
+    addItem(tool, QStringLiteral(u"アイコンカードを印刷"), QStringLiteral(u"アイコンカードを印刷..."));
 
     // The keyboard mode: every grid action without a mouse.
     m_keyboard

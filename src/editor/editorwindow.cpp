@@ -4,6 +4,7 @@
 #include "editor/debugpanel.h"
 #include "editor/editbuttons.h"
 #include "editor/editormenus.h"
+#include "editor/picturecommands.h"
 #include "editor/gridsurface.h"
 #include "editor/picturebutton.h"
 #include "editor/propertypanel.h"
@@ -86,6 +87,7 @@ EditorWindow::EditorWindow(int editorStartMode, const QStringList &commandLineWo
 
     m_debug = new DebugPanel(m_session, this);
     m_menus = new EditorMenus(m_session, this);
+    new PictureCommands(m_session, m_prompts, *m_menus, this);
     setVolumeControlLauncher(new VolumeControlLauncher(this));
 
     connect(&m_session, &EditorSession::changed, this, &EditorWindow::render);

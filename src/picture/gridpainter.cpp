@@ -44,9 +44,10 @@ void paintIconArtwork(QPainter &painter, const QRectF &target, int iconCode)
 {
     if (!hasIconPicture(iconCode))
         return;
-    // One renderer per drawing, parsed once; GUI thread only, like all painting.
-    static QHash<int, std::shared_ptr<QSvgRenderer>> renderers;
-    std::shared_ptr<QSvgRenderer> &renderer = renderers[iconCode];
+    // One renderer per drawing, parsed once; GUI thread only, like all painting. Kept to the
+    // end of the process: they must not be destroyed after the application at exit.
+    static auto *renderers = new QHash<int, std::shared_ptr<QSvgRenderer>>;
+    std::shared_ptr<QSvgRenderer> &renderer = (*renderers)[iconCode];
     if (!renderer)
         renderer = std::make_shared<QSvgRenderer>(iconPicturePath(iconCode));
     if (renderer->isValid())

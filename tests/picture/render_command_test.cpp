@@ -137,4 +137,21 @@ TEST(RenderCommand, TheToolDrawsWithoutADisplayAndRefusesPicturesWithoutTheirPro
                   .code,
               2);
     EXPECT_TRUE(runTool({"--help"}).out.contains(QStringLiteral("zuvomatic-cli render FILE -o")));
+    EXPECT_TRUE(runTool({"help", "render"}).out.contains(QStringLiteral("--grid")));
+}
+
+TEST(CardsCommand, WritesTheSheetAndRefusesAnotherFormat)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("cards.pdf"));
+    const CommandRun r = runTool({"cards", "-o", pdf});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, pdf + QStringLiteral(": 28 cards on 3 pages\n"));
+    EXPECT_TRUE(readAll(pdf).startsWith("%PDF"));
+
+    EXPECT_EQ(runTool({"cards", "-o", dir.filePath(QStringLiteral("cards.png"))}).code, 2);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("cards.png"))));
+    EXPECT_EQ(runTool({"cards"}).code, 2);
+    EXPECT_EQ(runTool({"cards", "extra", "-o", pdf}).code, 2);
+    EXPECT_TRUE(runTool({"--help"}).out.contains(QStringLiteral("zuvomatic-cli cards -o OUT.pdf")));
 }
