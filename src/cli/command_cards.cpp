@@ -2,7 +2,7 @@
 #include "cli/clicommands.h"
 #include "cli/picturecommands.h"
 
-#include "model/robotfile.h"
+#include "model/filewriter.h"
 #include "picture/iconcards.h"
 
 #include <QFileInfo>
@@ -25,11 +25,11 @@ int commandCards(const QStringList &args, QTextStream &out, QTextStream &err)
         return ExitUsage;
     }
     const QByteArray pdf = RenderIconCardsPdf();
-    const RobotFileWriteResult written = pdf.isEmpty()
-        ? RobotFileWriteResult {false, QStringLiteral(u"カードを作れませんでした。"), QString()}
-        : WriteWholeFile(pdf, outputPath);
+    const FileWriteResult written = pdf.isEmpty()
+        ? FileWriteResult {false, QStringLiteral(u"カードを作れませんでした。")}
+        : WriteWholeFile(outputPath, pdf);
     if (!written.ok) {
-        ReportFileError(err, outputPath, written.error);
+        ReportFileError(err, outputPath, written.reason);
         return ExitUsage;
     }
     out << QStringLiteral("%1: %2 cards on %3 pages")

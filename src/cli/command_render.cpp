@@ -33,7 +33,7 @@ int commandRender(const QStringList &args, QTextStream &out, QTextStream &err)
     const RobotFileReadResult read = ReadRobotFile(path);
     if (read.status != RobotFileReadResult::Status::Ok) {
         ReportFileError(err, path, ReadFailureReason(read));
-        return read.status == RobotFileReadResult::Status::CannotOpen ? ExitUsage : ExitRefused;
+        return ReadFailureExitCode(read);
     }
     const RobotFileWriteResult written
         = SaveProgramPicture(read.program, QFileInfo(path).fileName(), options, outputPath);

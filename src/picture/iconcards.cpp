@@ -46,6 +46,13 @@ QColor familyColour(int code)
     return QColor(90, 90, 90);
 }
 
+// `colour` taken `amount` (0..1) of the way to white: the card's pale body.
+QColor towardsWhite(const QColor &colour, qreal amount)
+{
+    const auto mix = [amount](int c) { return int(c + (255 - c) * amount); };
+    return QColor(mix(colour.red()), mix(colour.green()), mix(colour.blue()));
+}
+
 QStringList descriptionLines(int code)
 {
     QString text = IconHelpText(code);
@@ -79,30 +86,30 @@ void paintCard(QPainter &painter, const QRect &card, int code)
     painter.fillRect(QRect(card.left(), card.top(), card.width(), BandHeight), colour);
     painter.fillRect(QRect(card.left(), card.top() + BandHeight, card.width(),
                            card.height() - BandHeight),
-                     colour.lighter(185));
+                     towardsWhite(colour, 0.86));
     painter.restore();
     painter.setPen(QPen(colour.darker(130), 6));
     painter.drawPath(outline);
 
     const QString name = QString::fromUtf16(iconInfo(code).japaneseName);
     const QRect band(card.left() + 30, card.top(), card.width() - 60, BandHeight);
-    painter.setFont(fittingFont(name, 56, band.width(), true));
+    // The Japanese font has no bold face; a drawn-bold one smears at print sizes.
+    painter.setFont(fittingFont(name, 58, band.width(), false));
     painter.setPen(Qt::white);
     painter.drawText(band, Qt::AlignCenter | Qt::TextSingleLine, name);
 
     const QRect art(card.left() + (card.width() - ArtSize) / 2, card.top() + BandHeight + 36,
                     ArtSize, ArtSize);
-    painter.fillRect(art.adjusted(-14, -14, 14, 14), Qt::white);
     paintIconArtwork(painter, QRectF(art), code);
 
     const QStringList lines = descriptionLines(code);
     const QRect text(card.left() + 24, art.bottom() + 34, card.width() - 48,
                      card.bottom() - art.bottom() - 50);
     int y = text.top();
-    painter.setPen(QColor(40, 40, 40));
     for (int i = 0; i < lines.size() && i < 2; ++i) {
-        const QFont font = fittingFont(lines[i], 34, text.width(), i == 0);
+        const QFont font = fittingFont(lines[i], i == 0 ? 36 : 32, text.width(), false);
         painter.setFont(font);
+        painter.setPen(i == 0 ? QColor(30, 30, 30) : QColor(90, 90, 90));
         const int height = QFontMetrics(font).height();
         painter.drawText(QRect(text.left(), y, text.width(), height),
                          Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, lines[i]);

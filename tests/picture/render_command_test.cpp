@@ -125,8 +125,8 @@ TEST(RenderCommand, TheToolDrawsWithoutADisplayAndRefusesPicturesWithoutTheirPro
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(r.err.contains(QStringLiteral(u"画像ファイルが途中で切れています")))
         << r.err.toStdString();
-    // compile treats it as it treats any file it cannot read.
-    EXPECT_EQ(runTool({"compile", truncated}).code, 2);
+    // compile refuses it as it refuses any file read and refused.
+    EXPECT_EQ(runTool({"compile", truncated}).code, 1);
 
     // Usage: a name without a picture format, no output, a missing robot file.
     EXPECT_EQ(runTool({"render", robot, "-o", dir.filePath(QStringLiteral("x.gif"))}).code, 2);
