@@ -13,8 +13,8 @@ namespace zuvo::cli {
 int commandCards(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     CommandParser parser(CardsSyntax);
-    parser.addOption({QStringLiteral("o"), QStringLiteral("the PDF to write"),
-                      QStringLiteral("OUT.pdf")});
+    parser.addOption(
+        {QStringLiteral("o"), QStringLiteral("the PDF to write"), QStringLiteral("OUT.pdf")});
     if (const auto done = parser.parse(args, out, err))
         return *done;
     const QString outputPath = parser.value(QStringLiteral("o"));

@@ -78,7 +78,8 @@ EditorMenus::EditorMenus(EditorSession &session, QMainWindow *window)
     m_simulator->setEnabled(false);
     connect(m_simulator, &QAction::triggered, this, &EditorMenus::simulatorRequested);
     // PictureCommands prints them.
-    addItem(tool, QStringLiteral(u"アイコンカードを印刷"), QStringLiteral(u"アイコンカードを印刷..."));
+    addItem(tool, QStringLiteral(u"アイコンカードを印刷"),
+            QStringLiteral(u"アイコンカードを印刷..."));
 
     // The keyboard mode: every grid action without a mouse.
     m_keyboard

@@ -26,8 +26,8 @@ constexpr qreal MaxPrintEnlargement = 2.0;
 
 } // namespace
 
-PictureCommands::PictureCommands(EditorSession &session, EditorPrompts &prompts,
-                                 EditorMenus &menus, QWidget *window)
+PictureCommands::PictureCommands(EditorSession &session, EditorPrompts &prompts, EditorMenus &menus,
+                                 QWidget *window)
     : QObject(window)
     , m_session(session)
     , m_prompts(prompts)
@@ -52,14 +52,13 @@ bool PictureCommands::gridWanted() const
 ProgramPicture PictureCommands::currentPicture() const
 {
     const int slot = m_session.state().CurrentSlot;
-    return ProgramPicture(m_session.program(), m_session.view().tabCaptions[slot],
-                          {gridWanted()});
+    return ProgramPicture(m_session.program(), m_session.view().tabCaptions[slot], {gridWanted()});
 }
 
 void PictureCommands::savePicture()
 {
-    const QString path = m_prompts.chooseSaveFile(SaveTitle, m_session.state().FileDir,
-                                                  PictureFilter);
+    const QString path
+        = m_prompts.chooseSaveFile(SaveTitle, m_session.state().FileDir, PictureFilter);
     if (path.isEmpty())
         return;
     const QString name = QFileInfo(path).fileName();
@@ -74,8 +73,8 @@ void PictureCommands::savePicture()
         m_session.program(), m_session.view().tabCaptions[slot], {gridWanted()}, path);
     if (!written.ok) {
         m_prompts.showMessage(SaveTitle,
-                              QStringLiteral(u"画像を保存できませんでした。　　\r") + name
-                                  + u'\r' + written.error,
+                              QStringLiteral(u"画像を保存できませんでした。　　\r") + name + u'\r'
+                                  + written.error,
                               MessageIcon::Warning);
         return;
     }

@@ -107,10 +107,9 @@ QString QtEditorPrompts::chooseSaveFile(const QString &title, const QString &sta
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setDefaultSuffix(dialogSuffix(filter));
     // With several file types, a name typed without a suffix takes the type chosen.
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog](const QString &chosen) {
-                         dialog.setDefaultSuffix(dialogSuffix(chosen));
-                     });
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString &chosen) { dialog.setDefaultSuffix(dialogSuffix(chosen)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();

@@ -49,7 +49,9 @@ QColor familyColour(int code)
 // `colour` taken `amount` (0..1) of the way to white: the card's pale body.
 QColor towardsWhite(const QColor &colour, qreal amount)
 {
-    const auto mix = [amount](int c) { return int(c + (255 - c) * amount); };
+    const auto mix = [amount](int c) {
+        return int(c + (255 - c) * amount);
+    };
     return QColor(mix(colour.red()), mix(colour.green()), mix(colour.blue()));
 }
 
@@ -84,9 +86,9 @@ void paintCard(QPainter &painter, const QRect &card, int code)
     painter.save();
     painter.setClipPath(outline);
     painter.fillRect(QRect(card.left(), card.top(), card.width(), BandHeight), colour);
-    painter.fillRect(QRect(card.left(), card.top() + BandHeight, card.width(),
-                           card.height() - BandHeight),
-                     towardsWhite(colour, 0.86));
+    painter.fillRect(
+        QRect(card.left(), card.top() + BandHeight, card.width(), card.height() - BandHeight),
+        towardsWhite(colour, 0.86));
     painter.restore();
     painter.setPen(QPen(colour.darker(130), 6));
     painter.drawPath(outline);

@@ -15,8 +15,8 @@ QRectF FittedPictureRect(QSize pictureSize, const QRectF &page, qreal maxScale)
 {
     if (pictureSize.isEmpty() || page.isEmpty())
         return QRectF();
-    const qreal scale = std::min({page.width() / pictureSize.width(),
-                                  page.height() / pictureSize.height(), maxScale});
+    const qreal scale = std::min(
+        {page.width() / pictureSize.width(), page.height() / pictureSize.height(), maxScale});
     const QSizeF size = QSizeF(pictureSize) * scale;
     return QRectF(QPointF(page.left() + (page.width() - size.width()) / 2, page.top()), size);
 }
