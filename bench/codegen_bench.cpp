@@ -1,12 +1,12 @@
 // From a checked program to the samples that are played: the largest built-in sample
 // (set 4, slot 1), and the largest image the generator sends (237 code bytes).
 
-#include "check/generateprogram.h"
 #include "check/runchecks.h"
-#include "check/transmitencoding.h"
+#include "codegen/generateprogram.h"
+#include "codegen/transmitencoding.h"
 #include "model/programtext.h"
 #include "model/samples.h"
-#include "transmit/symbolrender.h"
+#include "signal/symbolrender.h"
 
 #include <QStringList>
 #include <benchmark/benchmark.h>

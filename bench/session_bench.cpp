@@ -2,8 +2,8 @@
 // building a session, which is part of the way from GO! to a usable editor.
 //   build/bench/session_bench
 
-#include "editor/editorsession.h"
 #include "model/iconcatalogue.h"
+#include "session/editorsession.h"
 
 #include <benchmark/benchmark.h>
 

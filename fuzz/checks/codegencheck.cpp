@@ -3,9 +3,9 @@
 #include "encodingcheck.h"
 #include "fuzzinput.h"
 
-#include "check/generateprogram.h"
 #include "check/runchecks.h"
-#include "check/transmitencoding.h"
+#include "codegen/generateprogram.h"
+#include "codegen/transmitencoding.h"
 #include "model/iconcatalogue.h"
 #include "model/samples.h"
 

@@ -1,6 +1,6 @@
 #include "encodingcheck.h"
 
-#include "check/transmitencoding.h"
+#include "codegen/transmitencoding.h"
 
 #include <QRegularExpression>
 

@@ -2,10 +2,10 @@
 
 #include "fuzzinput.h"
 
-#include "editor/propertyform.h"
 #include "model/iconcatalogue.h"
 #include "model/numbers.h"
 #include "model/parameterstring.h"
+#include "session/propertyform.h"
 
 #include <QRegularExpression>
 

@@ -3,10 +3,10 @@
 #include "fuzzinput.h"
 #include "programinvariants.h"
 
-#include "editor/hiddenclipboard.h"
 #include "model/codepage932twins.h"
 #include "model/programtext.h"
 #include "model/robotfile.h"
+#include "session/hiddenclipboard.h"
 
 namespace zuvo {
 

@@ -4,8 +4,8 @@
 
 #include "codegencheck.h"
 
-#include "check/generateprogram.h"
 #include "check/runchecks.h"
+#include "codegen/generateprogram.h"
 #include "model/iconcatalogue.h"
 #include "model/robotfile.h"
 

@@ -1,10 +1,10 @@
 #include "app/appcontroller.h"
 
-#include "app/startscreen.h"
-#include "app/waitwindow.h"
+#include "common/windowplacement.h"
 #include "help/helpbrowser.h"
-#include "help/samplechooser.h"
-#include "help/windowplacement.h"
+#include "samples/samplechooser.h"
+#include "start/startscreen.h"
+#include "start/waitwindow.h"
 
 #include <QTimer>
 #include <QWidget>

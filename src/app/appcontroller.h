@@ -6,10 +6,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <QWidget>
 #include <functional>
 #include <memory>
-
-class QWidget;
 
 namespace zuvo {
 

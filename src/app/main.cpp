@@ -4,8 +4,8 @@
 #include "app/commandline.h"
 #include "app/editorfactory.h"
 #include "app/instancelock.h"
-#include "app/startscreen.h"
-#include "help/qtjapanese.h"
+#include "common/qtjapanese.h"
+#include "start/startscreen.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,8 +1,8 @@
 #include "cli/cliarguments.h"
 #include "cli/clicommands.h"
 
-#include "transmit/signaldecoder.h"
-#include "transmit/wavfile.h"
+#include "signal/signaldecoder.h"
+#include "signal/wavfile.h"
 
 #include "model/filereader.h"
 

@@ -1,8 +1,8 @@
 #include "cli/clicommands.h"
 #include "cli/compilerobotfile.h"
 
-#include "transmit/playbackmodule.h"
-#include "transmit/symbolrender.h"
+#include "signal/playbackmodule.h"
+#include "signal/symbolrender.h"
 
 #include <QCoreApplication>
 

@@ -2,8 +2,8 @@
 #include "cli/clicommands.h"
 #include "cli/compilerobotfile.h"
 
-#include "transmit/symbolrender.h"
-#include "transmit/wavfile.h"
+#include "signal/symbolrender.h"
+#include "signal/wavfile.h"
 
 namespace zuvo::cli {
 

@@ -5,7 +5,7 @@
 
 #include "check/runchecks.h"
 #include "check/stagefailure.h"
-#include "check/transmitencoding.h"
+#include "codegen/transmitencoding.h"
 #include "model/robotfile.h"
 
 namespace zuvo::cli {

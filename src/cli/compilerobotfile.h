@@ -2,7 +2,7 @@
 // The road of a robot file to the signal, shared by the commands that send a program: read,
 // the three check stages, the code generator, the transmit encoding.
 
-#include "check/generateprogram.h"
+#include "codegen/generateprogram.h"
 
 #include <QString>
 #include <QTextStream>

@@ -1,10 +1,10 @@
 #include "app/appcontroller.h"
-#include "app/startscreen.h"
-#include "app/waitwindow.h"
+#include "common/picturebox.h"
 #include "fakeeditor.h"
 #include "help/helpbrowser.h"
-#include "help/picturebox.h"
-#include "help/samplechooser.h"
+#include "samples/samplechooser.h"
+#include "start/startscreen.h"
+#include "start/waitwindow.h"
 #include "widgetapp.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 
 #include "encodingcheck.h"
 
-#include "check/transmitencoding.h"
+#include "codegen/transmitencoding.h"
 
 #include <gtest/gtest.h>
 

@@ -8,9 +8,9 @@
 #include "programtextcheck.h"
 #include "robotfilecheck.h"
 
-#include "check/generateprogram.h"
 #include "check/runchecks.h"
-#include "check/transmitencoding.h"
+#include "codegen/generateprogram.h"
+#include "codegen/transmitencoding.h"
 #include "model/iconcatalogue.h"
 #include "model/robotfile.h"
 

@@ -1,0 +1,229 @@
+#include "session/editorsession.h"
+
+#include "model/iconcatalogue.h"
+
+#include <functional>
+
+// Moving and copying the selection to the pending corner.
+
+namespace zuvo {
+
+namespace {
+
+const QString OverwriteQuestion = QStringLiteral(u"上書きしますか　");
+
+// Visits every lattice position column by column. Backwards (from the last column, each from
+// the last row) when the selection travels right or down, so that no source is overwritten
+// before it has been taken.
+void visitLattice(bool backwards, const std::function<bool(int, int)> &visit)
+{
+    for (int i = 0; i < LatticeColumns; ++i) {
+        const int x = backwards ? LatticeColumns - 1 - i : i;
+        for (int j = 0; j < LatticeRows; ++j) {
+            const int y = backwards ? LatticeRows - 1 - j : j;
+            if (!visit(x, y))
+                return;
+        }
+    }
+}
+
+} // namespace
+
+void EditorSession::unmarkDestination()
+{
+    // The destination's mark came from the press that chose it: it is not carried along. A
+    // destination that was selected before stays a source, so that a selection moved onto its
+    // own cells takes all of them.
+    if (m_state.CurrentCell == m_cornerMarkedByPress)
+        m_program.CellMark.atIndex(m_state.CurrentCell) = 2;
+}
+
+bool EditorSession::findMoveOffset(bool forCopy, int &dc, int &dr)
+{
+    ResetMessage();
+    hideIconParameters();
+    const int destination = m_state.CurrentCell;
+    if (m_state.BoxState != 1 || destination < 0 || destination > LastCellIndex) {
+        ShowWarning(forCopy ? QStringLiteral(u"複写先はマウス右で指示してください。")
+                            : QStringLiteral(u"移動先はマウス右で指示してください。"));
+        return false;
+    }
+    const int destX = CellX(destination);
+    const int destY = CellY(destination);
+    bool anchorFound = false;
+    dc = 0;
+    dr = 0;
+    visitLattice(false, [&](int x, int y) {
+        qint16 &mark = m_program.CellMark(x, y);
+        if (mark != 1)
+            return true;
+        if (x == destX && y == destY) {
+            mark = 2;
+            return true;
+        }
+        dc = destX - x;
+        dr = destY - y;
+        anchorFound = true;
+        return false;
+    });
+    if (!anchorFound || (dc == 0 && dr == 0)) {
+        ShowWarning(forCopy ? QStringLiteral(u"複写先もしくは元が選択されていません。")
+                            : QStringLiteral(u"移動先もしくは元が選択されていません。"));
+    } else if (dc % 2 != 0 || dr % 2 != 0) {
+        ShowWarning(forCopy ? QStringLiteral(u"複写先と元の座標形態が合いません")
+                            : QStringLiteral(u"移動先と元の座標形態が合いません"));
+    } else {
+        return true;
+    }
+    RedrawCell(destX, destY, ColourWhite);
+    DropBoxAnchor();
+    m_state.CurrentCell = -1;
+    hideIconParameters();
+    return false;
+}
+
+void EditorSession::MoveSelection()
+{
+    ChangeScope scope(*this);
+    int dc = 0;
+    int dr = 0;
+    if (!findMoveOffset(false, dc, dr))
+        return;
+    SaveUndoSnapshot();
+    const bool backwards = dc > 0 || (dc == 0 && dr > 0);
+    if (backwards)
+        unmarkDestination();
+    visitLattice(backwards, [&](int x, int y) {
+        if (m_program.CellMark(x, y) == 1)
+            moveOneCell(x, y, x + dc, y + dr);
+        return true;
+    });
+    ClearBoxAnchor();
+    m_state.CurrentCell = -1;
+    hideIconParameters();
+    markProgramEdited();
+}
+
+void EditorSession::moveOneCell(int sx, int sy, int tx, int ty)
+{
+    if (!insideLattice(tx, ty)) {
+        ShowWarning(QStringLiteral(u"移動先が編集エリアを越えています"));
+        return;
+    }
+    if (m_program.holdsBeginOrEnd(tx, ty)) {
+        ShowWarning(QStringLiteral(u"開始、終了の場所に移動できません"));
+        showPictureAt(tx, ty);
+        return;
+    }
+    const qint16 source = m_program.CellContent(sx, sy);
+    if (source == EmptyCell) {
+        m_program.CellMark(sx, sy) = 2;
+        return;
+    }
+    m_program.CellMark(tx, ty) = 2;
+    qint16 &target = m_program.CellContent(tx, ty);
+    const bool sourceIsIcon = ContentHoldsIcon(source) && ContentSlot(source) < IconSlotLimit;
+    if (target != EmptyCell && sourceIsIcon) {
+        if (!m_prompts.askYesNo(QStringLiteral(u"移動先にアイコン有り"), OverwriteQuestion,
+                                MessageIcon::Warning)) {
+            m_program.CellMark(sx, sy) = 2;
+            return;
+        }
+        const int overwritten = ContentSlot(target);
+        if (ContentHoldsIcon(target) && overwritten < IconSlotLimit) {
+            hideIconPicture(overwritten);
+            m_program.freeSlot(overwritten);
+        }
+        target = EmptyCell;
+    }
+    if (target == EmptyCell) {
+        target = source;
+        if (sourceIsIcon) {
+            ShowIconAt(tx, ty);
+            m_program.SlotCell[ContentSlot(source)] = static_cast<qint16>(CellIndex(tx, ty));
+        }
+    }
+    m_program.CellContent(sx, sy) = EmptyCell;
+    m_program.CellMark(sx, sy) = 2;
+}
+
+void EditorSession::CopySelection()
+{
+    ChangeScope scope(*this);
+    int dc = 0;
+    int dr = 0;
+    if (!findMoveOffset(true, dc, dr))
+        return;
+    SaveUndoSnapshot();
+    const bool backwards = dc > 0 || (dc == 0 && dr > 0);
+    if (backwards)
+        unmarkDestination();
+    visitLattice(backwards, [&](int x, int y) {
+        if (m_program.CellMark(x, y) != 1)
+            return true;
+        return copyOneCell(x, y, x + dc, y + dr);
+    });
+    ClearBoxAnchor();
+    markProgramEdited();
+}
+
+bool EditorSession::copyOneCell(int sx, int sy, int tx, int ty)
+{
+    if (!insideLattice(tx, ty)) {
+        ShowWarning(QStringLiteral(u"複写先が編集エリアを越えています。"));
+        return true;
+    }
+    if (m_program.holdsBeginOrEnd(tx, ty)) {
+        ShowWarning(QStringLiteral(u"開始、終了の場所に複写できません。"));
+        showPictureAt(tx, ty);
+        return true;
+    }
+    if (m_program.holdsBeginOrEnd(sx, sy)) {
+        ShowWarning(QStringLiteral(u"開始、終了は複写できません。"));
+        return true;
+    }
+    const qint16 source = m_program.CellContent(sx, sy);
+    if (source == EmptyCell) {
+        m_program.CellMark(sx, sy) = 2;
+        return true;
+    }
+    m_program.CellMark(tx, ty) = 2;
+    if (source == LineCell) {
+        m_program.CellContent(tx, ty) = LineCell;
+        m_state.CurrentCell = -1;
+        m_program.CellMark(sx, sy) = 2;
+        return true;
+    }
+    const int sourceSlot = ContentSlot(source);
+    const int code = ContentIconCode(source);
+    if (sourceSlot >= IconSlotLimit)
+        return true;
+    m_view.pictures[sourceSlot].visible = true;
+    const qint16 target = m_program.CellContent(tx, ty);
+    int targetSlot = -1;
+    if (target == EmptyCell) {
+        if (CheckSlotLimit(QStringLiteral(u"複写クリック"))) {
+            ClearBoxAnchor();
+            return false;
+        }
+        targetSlot = m_program.placeNewIcon(tx, ty, code, m_program.SlotParams[sourceSlot]);
+    } else {
+        if (!m_prompts.askYesNo(QStringLiteral(u"複写先にアイコン有り"), OverwriteQuestion,
+                                MessageIcon::Warning)) {
+            m_program.CellMark(sx, sy) = 2;
+            return true;
+        }
+        targetSlot = ContentSlot(target);
+        if (targetSlot >= IconSlotLimit)
+            return true;
+        m_program.CellContent(tx, ty) = static_cast<qint16>(code * 1000 + targetSlot);
+        m_program.SlotParams[targetSlot] = m_program.SlotParams[sourceSlot];
+    }
+    ShowIconAt(tx, ty);
+    ShowSlotValues(targetSlot);
+    m_state.CurrentCell = -1;
+    m_program.CellMark(sx, sy) = 2;
+    return true;
+}
+
+} // namespace zuvo

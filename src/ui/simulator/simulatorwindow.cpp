@@ -1,0 +1,454 @@
+#include "simulator/simulatorwindow.h"
+
+#include "audio/signalplayer.h"
+#include "sim/beepsound.h"
+#include "sim/course.h"
+#include "simulator/courseview.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace zuvo::sim {
+
+namespace {
+
+constexpr int TrailStepMs = 50;
+constexpr int TrailLimit = 6000; // five minutes of path
+constexpr qint64 StepLimitMs = 60000;
+
+const QString LampOn = QStringLiteral("background:#ffd42a; color:#000; border:1px solid #a08000;"
+                                      " border-radius:4px; padding:2px 6px;");
+const QString LampOff = QStringLiteral("background:#e4e4e4; color:#777; border:1px solid #bbb;"
+                                       " border-radius:4px; padding:2px 6px;");
+
+QPushButton *switchButton(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setCheckable(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QLabel *lamp(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet(LampOff);
+    return label;
+}
+
+void setLamp(QLabel *label, bool on)
+{
+    if (label->property("lit").isValid() && label->property("lit").toBool() == on)
+        return; // restyling every frame would cost more than the whole simulation
+    label->setStyleSheet(on ? LampOn : LampOff);
+    label->setProperty("lit", on);
+}
+
+QString seconds(qint64 ms)
+{
+    return QString::number(ms / 1000.0, 'f', 1);
+}
+
+} // namespace
+
+SimulatorWindow::SimulatorWindow(const QByteArray &codeBytes, const QList<int> &slotOfAddress,
+                                 int course, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_code(codeBytes)
+    , m_slotOfAddress(slotOfAddress)
+    , m_course(course >= 1 && course <= CourseCount ? course : 1)
+{
+    setObjectName(QStringLiteral(u"シミュレータ"));
+    setWindowTitle(QStringLiteral(u"Ｚｕｖｏｍａｔｉｃ　シミュレータ"));
+    m_timer = new QTimer(this);
+    m_timer->setInterval(FrameMs);
+    connect(m_timer, &QTimer::timeout, this, &SimulatorWindow::frame);
+    buildControls();
+    rebuildSimulation(0);
+}
+
+SimulatorWindow::~SimulatorWindow() = default;
+
+void SimulatorWindow::buildControls()
+{
+    m_view = new CourseView(this);
+    connect(m_view, &CourseView::ballMoved, this, [this](QPointF position) {
+        m_simulation->setBall(position);
+        refresh();
+    });
+
+    auto *panel = new QVBoxLayout;
+
+    auto *courseBox = new QGroupBox(QStringLiteral(u"コース"), this);
+    auto *courseLayout = new QVBoxLayout(courseBox);
+    m_courseChoice = new QComboBox(courseBox);
+    m_courseChoice->setObjectName(QStringLiteral(u"コース選択"));
+    for (const Course &c : ReadyCourses())
+        m_courseChoice->addItem(QStringLiteral("%1 %2").arg(c.number).arg(c.name), c.number);
+    m_courseChoice->setCurrentIndex(m_course - 1);
+    connect(m_courseChoice, &QComboBox::activated, this,
+            [this](int index) { setCourse(index + 1); });
+    m_startChoice = new QComboBox(courseBox);
+    m_startChoice->setObjectName(QStringLiteral(u"スタート位置"));
+    connect(m_startChoice, &QComboBox::activated, this, [this](int index) {
+        pause();
+        m_simulation->reset(index);
+        m_lastBeepSeen = -1;
+        m_trail.clear();
+        m_trailTime = -1;
+        recordTrail(true);
+        refresh();
+    });
+    courseLayout->addWidget(m_courseChoice);
+    courseLayout->addWidget(m_startChoice);
+    panel->addWidget(courseBox);
+
+    auto *runBox = new QGroupBox(QStringLiteral(u"実行"), this);
+    auto *runLayout = new QGridLayout(runBox);
+    m_play = new QPushButton(QStringLiteral(u"▶ 実行"), runBox);
+    m_play->setObjectName(QStringLiteral(u"実行"));
+    m_pause = new QPushButton(QStringLiteral(u"❚❚ 一時停止"), runBox);
+    m_pause->setObjectName(QStringLiteral(u"一時停止"));
+    m_step = new QPushButton(QStringLiteral(u"ステップ"), runBox);
+    m_step->setObjectName(QStringLiteral(u"ステップ"));
+    m_step->setToolTip(QStringLiteral(u"次の命令まで進めます"));
+    m_reset = new QPushButton(QStringLiteral(u"↺ リセット"), runBox);
+    m_reset->setObjectName(QStringLiteral(u"リセット"));
+    connect(m_play, &QPushButton::clicked, this, &SimulatorWindow::play);
+    connect(m_pause, &QPushButton::clicked, this, &SimulatorWindow::pause);
+    connect(m_step, &QPushButton::clicked, this, &SimulatorWindow::stepOnce);
+    connect(m_reset, &QPushButton::clicked, this, &SimulatorWindow::reset);
+    runLayout->addWidget(m_play, 0, 0);
+    runLayout->addWidget(m_pause, 0, 1);
+    runLayout->addWidget(m_step, 1, 0);
+    runLayout->addWidget(m_reset, 1, 1);
+    m_speedChoice = new QComboBox(runBox);
+    m_speedChoice->setObjectName(QStringLiteral(u"速さ"));
+    const struct
+    {
+        const char16_t *text;
+        int msPerFrame;
+    } speeds[] = {{u"ゆっくり ×½", FrameMs / 2},
+                  {u"ふつう ×1", FrameMs},
+                  {u"はやい ×2", 2 * FrameMs},
+                  {u"もっとはやい ×4", 4 * FrameMs},
+                  {u"とてもはやい ×8", 8 * FrameMs}};
+    for (const auto &speed : speeds)
+        m_speedChoice->addItem(QString::fromUtf16(speed.text), speed.msPerFrame);
+    m_speedChoice->setCurrentIndex(1);
+    runLayout->addWidget(new QLabel(QStringLiteral(u"速さ"), runBox), 2, 0);
+    runLayout->addWidget(m_speedChoice, 2, 1);
+    m_time = new QLabel(runBox);
+    m_time->setObjectName(QStringLiteral(u"時間"));
+    m_state = new QLabel(runBox);
+    m_state->setObjectName(QStringLiteral(u"状態"));
+    m_state->setWordWrap(true);
+    runLayout->addWidget(m_time, 3, 0, 1, 2);
+    runLayout->addWidget(m_state, 4, 0, 1, 2);
+    panel->addWidget(runBox);
+
+    auto *sensorBox = new QGroupBox(QStringLiteral(u"センサ（クリックで押す・光をあてる）"), this);
+    auto *sensorLayout = new QGridLayout(sensorBox);
+    const QString digits = QStringLiteral(u"１２");
+    for (int n = 0; n < 2; ++n) {
+        m_touch[n] = switchButton(QStringLiteral(u"タッチ") + digits[n],
+                                  QStringLiteral(u"タッチ") + digits[n], sensorBox);
+        connect(m_touch[n], &QPushButton::toggled, this, [this, n](bool on) {
+            m_simulation->setTouchSwitch(n, on);
+            refresh();
+        });
+        m_light[n] = switchButton(QStringLiteral(u"光") + digits[n],
+                                  QStringLiteral(u"光") + digits[n], sensorBox);
+        connect(m_light[n], &QPushButton::toggled, this, [this, n](bool on) {
+            m_simulation->setLightSwitch(n, on);
+            refresh();
+        });
+        m_sensorLamps[n]
+            = lamp(QStringLiteral(u"タッチ表示") + digits[n], QStringLiteral(u"ON"), sensorBox);
+        m_sensorLamps[2 + n]
+            = lamp(QStringLiteral(u"光表示") + digits[n], QStringLiteral(u"明"), sensorBox);
+        sensorLayout->addWidget(m_touch[n], n, 0);
+        sensorLayout->addWidget(m_sensorLamps[n], n, 1);
+        sensorLayout->addWidget(m_light[n], n, 2);
+        sensorLayout->addWidget(m_sensorLamps[2 + n], n, 3);
+    }
+    m_room
+        = switchButton(QStringLiteral(u"部屋の明かり"), QStringLiteral(u"部屋の明かり"), sensorBox);
+    connect(m_room, &QPushButton::toggled, this, [this](bool on) {
+        m_simulation->setRoomLight(on);
+        refresh();
+    });
+    sensorLayout->addWidget(m_room, 2, 0, 1, 4);
+    panel->addWidget(sensorBox);
+
+    auto *outputBox = new QGroupBox(QStringLiteral(u"LED・ブザー"), this);
+    auto *outputLayout = new QHBoxLayout(outputBox);
+    m_led = lamp(QStringLiteral(u"LED表示"), QStringLiteral(u"LED"), outputBox);
+    m_beep = lamp(QStringLiteral(u"ブザー表示"), QString(), outputBox);
+    m_sound = new QCheckBox(QStringLiteral(u"音"), outputBox);
+    m_sound->setObjectName(QStringLiteral(u"音"));
+    m_sound->setChecked(true);
+    outputLayout->addWidget(m_led);
+    outputLayout->addWidget(m_beep, 1);
+    outputLayout->addWidget(m_sound);
+    panel->addWidget(outputBox);
+
+    auto *variableBox = new QGroupBox(QStringLiteral(u"変数"), this);
+    variableBox->setObjectName(QStringLiteral(u"変数"));
+    auto *variableLayout = new QGridLayout(variableBox);
+    const QString letters = QStringLiteral(u"ＡＢＣＤＥＦＧＨ");
+    for (int v = 0; v < VariableCount; ++v) {
+        m_variableNames[v] = new QLabel(letters.mid(v, 1) + u'＝', variableBox);
+        QLabel *name = m_variableNames[v];
+        name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_variables[v] = new QLabel(QStringLiteral("0"), variableBox);
+        m_variables[v]->setObjectName(QStringLiteral(u"変数") + letters[v]);
+        m_variables[v]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_variables[v]->setMinimumWidth(m_variables[v]->fontMetrics().horizontalAdvance(u'0') * 4);
+        variableLayout->addWidget(name, v / 4, (v % 4) * 2);
+        variableLayout->addWidget(m_variables[v], v / 4, (v % 4) * 2 + 1);
+    }
+    variableLayout->setHorizontalSpacing(12);
+    for (int column = 1; column < 8; column += 2)
+        variableLayout->setColumnMinimumWidth(column, 36);
+    panel->addWidget(variableBox);
+    panel->addStretch(1);
+
+    // The course gets all the room the controls leave.
+    auto *side = new QWidget(this);
+    side->setLayout(panel);
+    side->setFixedWidth(330);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(side);
+    resize(1100, 620);
+}
+
+void SimulatorWindow::rebuildSimulation(int start)
+{
+    m_simulation = std::make_unique<Simulation>(m_code, ReadyCourse(m_course), start);
+    m_view->setSimulation(m_simulation.get());
+    m_startChoice->clear();
+    for (const StartPlace &place : ReadyCourse(m_course).starts)
+        m_startChoice->addItem(place.name);
+    m_startChoice->setCurrentIndex(m_simulation->world().start());
+    m_startChoice->setEnabled(m_startChoice->count() > 1);
+
+    // The variables are the point of the variables course: shown large there.
+    QFont font = this->font();
+    if (ReadyCourse(m_course).showsVariables) {
+        font.setPointSizeF(font.pointSizeF() * 1.8);
+        font.setBold(true);
+    }
+    for (QLabel *label : m_variables)
+        label->setFont(font);
+    for (QLabel *label : m_variableNames)
+        label->setFont(font);
+
+    m_lastBeepSeen = -1;
+    m_trail.clear();
+    m_trailTime = -1;
+    recordTrail(true);
+    refresh();
+}
+
+bool SimulatorWindow::isPlaying() const
+{
+    return m_timer->isActive();
+}
+
+void SimulatorWindow::play()
+{
+    const World &world = m_simulation->world();
+    if (m_simulation->stopped() && world.leftSpeed() == 0 && world.rightSpeed() == 0)
+        reset(); // played to its end: play it again
+    m_timer->start();
+    refresh();
+}
+
+void SimulatorWindow::pause()
+{
+    m_timer->stop();
+    refresh();
+}
+
+void SimulatorWindow::stepOnce()
+{
+    m_timer->stop();
+    const qint64 before = m_simulation->now();
+    m_simulation->stepInstruction(StepLimitMs);
+    noteBeep();
+    if (m_simulation->now() != before)
+        recordTrail(true);
+    refresh();
+}
+
+void SimulatorWindow::reset()
+{
+    m_timer->stop();
+    m_simulation->reset();
+    m_lastBeepSeen = -1;
+    m_trail.clear();
+    m_trailTime = -1;
+    recordTrail(true);
+    refresh();
+}
+
+void SimulatorWindow::setCourse(int course)
+{
+    if (course < 1 || course > CourseCount)
+        return;
+    m_timer->stop();
+    m_course = course;
+    m_courseChoice->setCurrentIndex(course - 1);
+    rebuildSimulation(0);
+}
+
+void SimulatorWindow::advance(qint64 ms)
+{
+    for (qint64 i = 0; i < ms; ++i) {
+        m_simulation->stepMillisecond();
+        noteBeep();
+        recordTrail();
+    }
+    const World &world = m_simulation->world();
+    if (m_simulation->stopped() && world.leftSpeed() == 0 && world.rightSpeed() == 0)
+        m_timer->stop(); // nothing more will happen
+    refresh();
+}
+
+void SimulatorWindow::frame()
+{
+    advance(m_speedChoice->currentData().toInt());
+}
+
+void SimulatorWindow::recordTrail(bool force)
+{
+    const qint64 now = m_simulation->now();
+    if (!force && m_trailTime >= 0 && now - m_trailTime < TrailStepMs)
+        return;
+    m_trailTime = now;
+    m_trail << m_simulation->world().position();
+    if (m_trail.size() > TrailLimit)
+        m_trail.remove(0, m_trail.size() - TrailLimit);
+}
+
+void SimulatorWindow::noteBeep()
+{
+    const RobotMachine &machine = m_simulation->machine();
+    if (machine.lastBeepTime() == m_lastBeepSeen)
+        return;
+    m_lastBeepSeen = machine.lastBeepTime();
+    if (m_lastBeepSeen < 0 || !m_sound->isChecked())
+        return;
+    if (!m_player)
+        m_player = new SignalPlayer(this);
+    if (!m_player->isPlaying())
+        m_player->play(BeepSamples(machine.lastBeepTone()));
+}
+
+void SimulatorWindow::updateExecutingSlot()
+{
+    int slot = -1;
+    if (!m_simulation->stopped())
+        slot = m_slotOfAddress.value(m_simulation->machine().executingAddress(), -1);
+    if (slot != m_executingSlot) {
+        m_executingSlot = slot;
+        emit executingSlotChanged(slot);
+    }
+}
+
+void SimulatorWindow::refresh()
+{
+    const RobotMachine &machine = m_simulation->machine();
+    const World &world = m_simulation->world();
+
+    m_time->setText(QStringLiteral(u"時間　%1 秒").arg(seconds(m_simulation->now())));
+    QString state;
+    QString colour = QStringLiteral("#000");
+    switch (machine.status()) {
+    case MachineStatus::Running:
+        state = isPlaying()            ? QStringLiteral(u"実行中")
+            : m_simulation->now() == 0 ? QStringLiteral(u"「▶ 実行」でスタートします")
+                                       : QStringLiteral(u"一時停止中");
+        break;
+    case MachineStatus::Timed:
+        state = machine.beepTone() > 0 ? QStringLiteral(u"ブザーを鳴らしています")
+            : machine.drive().mode == WheelMode::Braked ? QStringLiteral(u"ブレーキ中")
+                                                        : QStringLiteral(u"待っています");
+        break;
+    case MachineStatus::Ended:
+        state = QStringLiteral(u"プログラムは終わりました");
+        break;
+    case MachineStatus::Fault:
+        state = machine.faultText();
+        colour = QStringLiteral("#c00000");
+        break;
+    }
+    if (machine.executingAddress() >= 0 && !m_simulation->stopped())
+        state += QStringLiteral(u"（アドレス %1）").arg(machine.executingAddress());
+    m_state->setText(state);
+    m_state->setStyleSheet(QStringLiteral("color:%1;").arg(colour));
+
+    for (int n = 0; n < 2; ++n) {
+        const bool pressed = m_simulation->touchPressed(n);
+        const bool light = m_simulation->lightDetected(n);
+        setLamp(m_sensorLamps[n], pressed);
+        m_sensorLamps[n]->setText(pressed ? QStringLiteral("ON") : QStringLiteral("OFF"));
+        setLamp(m_sensorLamps[2 + n], light);
+        m_sensorLamps[2 + n]->setText(light ? QStringLiteral(u"明") : QStringLiteral(u"暗"));
+        const QSignalBlocker touchBlocker(m_touch[n]);
+        m_touch[n]->setChecked(m_simulation->touchSwitch(n));
+        const QSignalBlocker lightBlocker(m_light[n]);
+        m_light[n]->setChecked(m_simulation->lightSwitch(n));
+    }
+    {
+        const QSignalBlocker blocker(m_room);
+        m_room->setChecked(world.roomLightOn());
+        m_room->setText(world.roomLightOn() ? QStringLiteral(u"部屋の明かり：つけている")
+                                            : QStringLiteral(u"部屋の明かり：消している"));
+    }
+    setLamp(m_led, machine.ledOn());
+    if (machine.beepTone() > 0) {
+        m_beep->setText(QStringLiteral(u"♪ ブザー%1").arg(machine.beepTone()));
+        setLamp(m_beep, true);
+    } else {
+        m_beep->setText(machine.lastBeepTone() > 0 ? QStringLiteral(u"ブザー%1（%2 秒）")
+                                                         .arg(machine.lastBeepTone())
+                                                         .arg(seconds(machine.lastBeepTime()))
+                                                   : QStringLiteral(u"ブザー　－"));
+        setLamp(m_beep, false);
+    }
+    for (int v = 0; v < VariableCount; ++v)
+        m_variables[v]->setText(QString::number(machine.variable(v)));
+
+    m_play->setEnabled(!isPlaying());
+    m_pause->setEnabled(isPlaying());
+    m_view->setTrail(m_trail);
+    updateExecutingSlot();
+}
+
+void SimulatorWindow::closeEvent(QCloseEvent *event)
+{
+    m_timer->stop();
+    if (m_player)
+        m_player->stop();
+    if (m_executingSlot != -1) {
+        m_executingSlot = -1;
+        emit executingSlotChanged(-1);
+    }
+    event->accept();
+}
+
+} // namespace zuvo::sim
