@@ -3,6 +3,7 @@ include_guard(GLOBAL)
 set(zuvo_fuzz_checks_dir ${CMAKE_SOURCE_DIR}/fuzz/checks)
 add_library(zuvo_fuzz_checks STATIC
     ${zuvo_fuzz_checks_dir}/fuzzinput.cpp
+    ${zuvo_fuzz_checks_dir}/memoroundtrip.cpp
     ${zuvo_fuzz_checks_dir}/programinvariants.cpp
     ${zuvo_fuzz_checks_dir}/robotfilecheck.cpp
     ${zuvo_fuzz_checks_dir}/programtextcheck.cpp

@@ -1,6 +1,7 @@
 #include "programtextcheck.h"
 
 #include "fuzzinput.h"
+#include "memoroundtrip.h"
 #include "programinvariants.h"
 
 #include "model/codepage932twins.h"
@@ -24,12 +25,11 @@ bool fileWorthyParams(const WorkingProgram &program)
     return true;
 }
 
-// Whatever the memo holds, the program saves into a robot file that opens again with the same
-// lines and icons. A memo line "END" is the exception the file format makes: it ends the memo
-// and the lines after it are read as the scroll positions.
+// Whatever the memo holds, the program saves into a robot file that opens again as the same
+// program: the same lines, icons and scroll position, and the memo as CheckMemoAfterSave allows.
 QString checkSaved(const WorkingProgram &program)
 {
-    if (!fileWorthyParams(program) || program.Memo.contains(ListEnd))
+    if (!fileWorthyParams(program))
         return QString();
     const RobotFileEncoding saved = EncodeRobotFile(program);
     const RobotFileReadResult reopened = ParseRobotFile(saved.bytes);
@@ -40,9 +40,13 @@ QString checkSaved(const WorkingProgram &program)
     WorkingProgram written = program;
     for (QString &params : written.SlotParams)
         params = WithCodePage932Twins(params);
-    if (saved.replacedCharacters.isEmpty() && !SameLinesAndIcons(written, reopened.program))
+    if (saved.memoChanges.replacedCharacters.isEmpty()
+        && !SameLinesAndIcons(written, reopened.program))
         return QStringLiteral("lines or icons changed by saving and opening again");
-    return QString();
+    if (program.HScroll != reopened.program.HScroll || program.VScroll != reopened.program.VScroll)
+        return QStringLiteral("scroll position changed by saving and opening again");
+    return CheckMemoAfterSave(WithCodePage932Twins(program.Memo), saved.memoChanges,
+                              reopened.program.Memo);
 }
 
 QString checkClipboard(const ProgramText &lists)

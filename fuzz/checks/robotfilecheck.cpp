@@ -1,7 +1,9 @@
 #include "robotfilecheck.h"
 
+#include "memoroundtrip.h"
 #include "programinvariants.h"
 
+#include "model/codepage932twins.h"
 #include "model/programtext.h"
 #include "model/robotfile.h"
 
@@ -57,14 +59,10 @@ QString CheckRobotFileInput(QByteArrayView input)
         return QStringLiteral("lines or icons changed by a switch of program slots");
 
     const RobotFileEncoding saved = EncodeRobotFile(program);
-    if (!saved.replacedCharacters.isEmpty())
+    if (!saved.memoChanges.replacedCharacters.isEmpty())
         return QStringLiteral("text read from the file cannot be written back: ")
-            + codePoints(saved.replacedCharacters);
+            + codePoints(saved.memoChanges.replacedCharacters);
     const RobotFileReadResult reopened = ParseRobotFile(saved.bytes);
-    // A memo line "END" ends the memo when the file is read back and the lines after it are
-    // read as the scroll positions, which the scroll bars may refuse: the file format's own rule.
-    if (program.Memo.contains(ListEnd))
-        return QString();
     if (reopened.status != Status::Ok)
         return QStringLiteral("saved file does not open again: ")
             + RobotFileRefusalText(reopened, false);
@@ -72,7 +70,8 @@ QString CheckRobotFileInput(QByteArrayView input)
         return QStringLiteral("lines or icons changed by saving and opening again");
     if (program.HScroll != reopened.program.HScroll || program.VScroll != reopened.program.VScroll)
         return QStringLiteral("scroll position changed by saving and opening again");
-    return QString();
+    return CheckMemoAfterSave(WithCodePage932Twins(program.Memo), saved.memoChanges,
+                              reopened.program.Memo);
 }
 
 } // namespace zuvo

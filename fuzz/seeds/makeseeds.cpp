@@ -127,6 +127,26 @@ int main(int argc, char *argv[])
     out.write(QStringLiteral("programtext"), QStringLiteral("template"),
               listsOf(ProgramTemplate()));
 
+    // Memo lines that read back as the end of the memo list, followed by a number outside the
+    // scroll range; the save writes them otherwise and the program opens again whole.
+    const QStringList endLines = {QStringLiteral("END"), QStringLiteral("   END"),
+                                  QStringLiteral("\"END\""), QStringLiteral("END,99999")};
+    for (int i = 0; i < endLines.size(); ++i) {
+        ProgramText text = ProgramTemplate();
+        text.MemoList
+            = QStringLiteral("before\r\n") + endLines.at(i) + QStringLiteral("\r\n99999,END,7,9");
+        out.write(QStringLiteral("programtext"), seedName("memo_end", i), listsOf(text));
+        WorkingProgram program = WorkingProgram::newProgram();
+        program.Memo = QStringLiteral("before\r\n") + endLines.at(i) + QStringLiteral("\r\n99999");
+        out.write(QStringLiteral("robotfile"), seedName("memo_end", i) + QStringLiteral(".qvk"),
+                  EncodeRobotFile(program).bytes);
+        // The same memo as a writer that changed nothing would have left it.
+        out.write(QStringLiteral("robotfile"), seedName("memo_end_raw", i) + QStringLiteral(".qvk"),
+                  QByteArray("Quorvel50 J\r\n\r\nEND\r\n 398 ,29 0=\r\n 416 ,30 0=\r\nEND\r\n"
+                             "before\r\n")
+                      + endLines.at(i).toLatin1() + "\r\n99999\r\nEND\r\n 0 \r\n 0 \r\n");
+    }
+
     for (int code = 0; code < IconCodeCount; ++code)
         params.insert(DefaultParams(code));
     QStringList sorted(params.begin(), params.end());

@@ -13,11 +13,19 @@ namespace {
 
 // Line breaks inside the memo are shown as the two characters "\r" and "\n" so that each list
 // stays on one output line.
-QString escapeLineBreaks(QString text)
+QString escapeLineBreaks(const QString &text)
 {
-    text.replace(u'\r', QStringLiteral("\\r"));
-    text.replace(u'\n', QStringLiteral("\\n"));
-    return text;
+    QString out;
+    out.reserve(text.size() + text.size() / 4);
+    for (const QChar c : text) {
+        if (c == u'\r')
+            out += QLatin1StringView("\\r");
+        else if (c == u'\n')
+            out += QLatin1StringView("\\n");
+        else
+            out += c;
+    }
+    return out;
 }
 
 } // namespace

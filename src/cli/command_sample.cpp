@@ -40,10 +40,8 @@ int commandSample(const QStringList &args, QTextStream &out, QTextStream &err)
         ReportFileError(err, outputPath, written.error);
         return ExitUsage;
     }
-    if (!written.replacedCharacters.isEmpty())
-        ReportFileError(
-            err, outputPath,
-            QStringLiteral("written with \"？\" for %1").arg(written.replacedCharacters));
+    if (written.memoChanges.any())
+        ReportFileError(err, outputPath, MemoChangesText(written.memoChanges).replace(u'\r', u' '));
     return ExitOk;
 }
 

@@ -35,7 +35,7 @@ TEST(RobotFileFindings, UnassignedDoubleByteCodesReadAsSubstitutes)
     EXPECT_EQ(r.program.Memo, QStringLiteral("memo \x1a"));
     EXPECT_EQ(r.program.SlotParams[2], QStringLiteral("00 1=\x1a &H00FFFFFF"));
     const RobotFileEncoding saved = EncodeRobotFile(r.program);
-    EXPECT_TRUE(saved.replacedCharacters.isEmpty());
+    EXPECT_TRUE(saved.memoChanges.replacedCharacters.isEmpty());
     EXPECT_TRUE(saved.bytes.contains("memo \x1a\r\n"));
 }
 

@@ -18,6 +18,10 @@ struct ProgramText
 
 inline const QString ListEnd = QStringLiteral("END");
 
+// The longest memo, in UTF-16 code units with CR LF between its lines: a memo is a few lines
+// of notes, and a bound keeps every reader and the memo box quick on any input.
+constexpr int MemoCharacterLimit = 32768;
+
 // The largest scroll positions any editor window can have (the drawing surface is scrolled
 // within 2950 x 1770 pixels).
 constexpr int HScrollLimit = 2950;

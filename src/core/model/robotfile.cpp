@@ -4,6 +4,7 @@
 #include "model/filereader.h"
 #include "model/filewriter.h"
 #include "model/iconcatalogue.h"
+#include "model/linebreaks.h"
 #include "model/numbers.h"
 #include "model/parameterstring.h"
 #include "model/pngprogram.h"
@@ -11,6 +12,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QStringList>
 #include <algorithm>
 #include <optional>
 
@@ -159,7 +161,7 @@ QString readLists(FieldReader &reader, WorkingProgram &staging)
         // text at the next switch of program slots and the file at the next save; leading blanks
         // would be lost at the next save, changing the IconCode read from the first characters.
         if (params->contains(u',') || params->contains(u'\r') || params->contains(u'\n')
-            || params->startsWith(u' '))
+            || params->startsWith(u' ') || params->size() > RobotFileParamsLimit)
             return DataBrokenReason;
         const int code = ParamsIconCode(*params);
         if (!isValidIconCode(code))
@@ -183,7 +185,11 @@ QString readLists(FieldReader &reader, WorkingProgram &staging)
             if (*field == ListEnd)
                 break;
             memo += LineBreak + *field;
+            if (memo.size() > MemoCharacterLimit)
+                return DataBrokenReason;
         }
+        if (memo.size() > MemoCharacterLimit)
+            return DataBrokenReason;
         staging.Memo = memo;
     }
 
@@ -200,11 +206,55 @@ QString readLists(FieldReader &reader, WorkingProgram &staging)
     return QString();
 }
 
-QString withCrLfBreaks(QString text)
+// The length of the memo read back from the written text up to end: a comma reads back as a
+// line break (CR LF).
+qsizetype cutForReadBack(const QString &text)
 {
-    text.replace(LineBreak, QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    text.replace(QStringLiteral("\n"), LineBreak);
+    qsizetype length = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        length += text[i] == u',' ? 2 : 1;
+        if (length <= MemoCharacterLimit)
+            continue;
+        qsizetype cut = i;
+        // Neither half of a surrogate pair nor of a CR LF stays alone.
+        if (cut > 0 && text[cut - 1].isHighSurrogate())
+            --cut;
+        if (cut > 0 && text[cut - 1] == u'\r')
+            --cut;
+        return cut;
+    }
+    return text.size();
+}
+
+// The memo as the file can hold it: CR LF between lines, no field that would read back as the
+// end of the memo list or as a quoted field, and no longer than the reader takes.
+QString fileWorthyMemo(const QString &memo, MemoChanges &changes)
+{
+    QString text = WithLineBreaks(memo, LineBreak);
+    const qsizetype cut = cutForReadBack(text);
+    if (cut < text.size()) {
+        text.truncate(cut);
+        changes.shortened = true;
+    }
+    const qsizetype n = text.size();
+    for (qsizetype start = 0; start <= n;) {
+        qsizetype p = start;
+        while (p < n && text[p] == u' ')
+            ++p;
+        qsizetype end = p;
+        while (end < n && text[end] != u',' && !isLineEnd(text[end]))
+            ++end;
+        if (p < n && text[p] == u'"') {
+            text[p] = QChar(u'＂');
+            changes.quotes = true;
+        } else if (QStringView(text).sliced(p, end - p) == ListEnd) {
+            text.replace(p, ListEnd.size(), QStringLiteral(u"ＥＮＤ"));
+            changes.endWords = true;
+        }
+        if (end >= n)
+            break;
+        start = end + (text[end] == u'\r' && end + 1 < n && text[end + 1] == u'\n' ? 2 : 1);
+    }
     return text;
 }
 
@@ -380,12 +430,13 @@ RobotFileEncoding EncodeRobotFile(const WorkingProgram &program)
                 + LineBreak;
     text += ListEnd + LineBreak;
 
-    text += withCrLfBreaks(program.Memo) + LineBreak + ListEnd + LineBreak;
+    RobotFileEncoding encoding;
+    text += fileWorthyMemo(program.Memo, encoding.memoChanges) + LineBreak + ListEnd + LineBreak;
     text += NumericPrintFormat(program.HScroll) + LineBreak;
     text += NumericPrintFormat(program.VScroll) + LineBreak;
 
-    RobotFileEncoding encoding;
-    encoding.bytes = encodeCp932(WithCodePage932Twins(text), encoding.replacedCharacters);
+    encoding.bytes
+        = encodeCp932(WithCodePage932Twins(text), encoding.memoChanges.replacedCharacters);
     return encoding;
 }
 
@@ -393,11 +444,35 @@ RobotFileWriteResult WriteRobotFile(const WorkingProgram &program, const QString
 {
     RobotFileWriteResult result;
     const RobotFileEncoding encoding = EncodeRobotFile(program);
-    result.replacedCharacters = encoding.replacedCharacters;
+    result.memoChanges = encoding.memoChanges;
+    const RobotFileReadResult readBack = ParseRobotFile(encoding.bytes);
+    if (readBack.status != RobotFileReadResult::Status::Ok) {
+        result.error = QStringLiteral(u"このプログラムはファイルに書けません（")
+            + RobotFileRefusalText(readBack, false).section(u'\r', -1) + u'）';
+        return result;
+    }
     const FileWriteResult written = WriteWholeFile(path, encoding.bytes);
     result.ok = written.ok;
     result.error = written.reason;
     return result;
+}
+
+QString MemoChangesText(const MemoChanges &changes)
+{
+    QStringList lines;
+    if (!changes.replacedCharacters.isEmpty())
+        lines << QStringLiteral(u"メモの次の文字は保存できないため「？」に置き換えました。")
+              << changes.replacedCharacters;
+    if (changes.endWords)
+        lines << QStringLiteral(u"メモの「END」だけの行は、読み出すとメモの終わりになるため"
+                                u"「ＥＮＤ」として保存しました。");
+    if (changes.quotes)
+        lines << QStringLiteral(u"メモの行頭の「\"」は、読み出すと消えるため"
+                                u"「＂」として保存しました。");
+    if (changes.shortened)
+        lines << QStringLiteral(u"メモが長すぎるため、%1文字を超える部分を保存しませんでした。")
+                     .arg(MemoCharacterLimit);
+    return lines.join(u'\r');
 }
 
 QString RobotFileRefusalText(const RobotFileReadResult &result, bool forInsert)

@@ -197,13 +197,9 @@ bool EditorSession::writeCurrentSlot(const QString &path, const QString &title)
         return false;
     }
     m_state.SlotModified[slot] = 0;
-    if (!written.replacedCharacters.isEmpty()) {
-        m_prompts.showMessage(
-            title,
-            QStringLiteral(u"メモの次の文字は保存できないため「？」に置き換えました。\r")
-                + written.replacedCharacters,
-            MessageIcon::Information);
-    }
+    if (written.memoChanges.any())
+        m_prompts.showMessage(title, MemoChangesText(written.memoChanges),
+                              MessageIcon::Information);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "session/editorsession.h"
 
+#include "model/programtext.h"
+
 #include "model/samples.h"
 
 // The four program slots: switching, copying one onto another, the new program, the sample
@@ -133,12 +135,16 @@ void EditorSession::LoadSampleSet(int n)
 void EditorSession::SetMemoText(const QString &text)
 {
     ChangeScope scope(*this);
-    if (text == m_program.Memo)
+    // The memo box holds at most MemoCharacterLimit characters; pasted text is cut there.
+    QString memo = text.size() > MemoCharacterLimit ? text.left(MemoCharacterLimit) : text;
+    if (memo.size() < text.size() && memo.back().isHighSurrogate())
+        memo.chop(1);
+    if (memo == m_program.Memo)
         return;
-    setMemo(text);
+    setMemo(memo);
     // The memo is saved with the program: an edited memo is an unsaved change.
     m_state.SlotModified[m_state.CurrentSlot] = 1;
-    applyMemoWord(text);
+    applyMemoWord(memo);
 }
 
 } // namespace zuvo

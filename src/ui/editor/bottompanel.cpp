@@ -5,6 +5,7 @@
 #include "editor/propertypanel.h"
 #include "editor/slottabs.h"
 #include "editor/traypanel.h"
+#include "model/linebreaks.h"
 #include "session/editorsession.h"
 
 #include <QLabel>
@@ -43,17 +44,12 @@ BottomPanel::BottomPanel(EditorSession &session, QWidget *client)
 
 QString BottomPanel::memoFromProgram(const QString &text)
 {
-    QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return t;
+    return WithLineBreaks(text, u"\n");
 }
 
 QString BottomPanel::memoToProgram(const QString &text)
 {
-    QString t = text;
-    t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return t;
+    return WithLineBreaks(text, u"\r\n");
 }
 
 void BottomPanel::memoEdited()

@@ -91,7 +91,7 @@ TEST(RobotFile, SampleOneOneGivesTheKnownFifteenLines)
     });
     const RobotFileEncoding encoding = EncodeRobotFile(p);
     EXPECT_EQ(encoding.bytes, expected);
-    EXPECT_TRUE(encoding.replacedCharacters.isEmpty());
+    EXPECT_TRUE(encoding.memoChanges.replacedCharacters.isEmpty());
 
     const RobotFileReadResult back = ParseRobotFile(expected);
     ASSERT_EQ(back.status, Status::Ok);
@@ -168,15 +168,26 @@ TEST(RobotFile, MemoFieldsFollowTheFieldRules)
     ASSERT_EQ(r.status, Status::Ok);
     EXPECT_EQ(r.program.Memo, "one\r\ntwo\r\nthree  \r\nfour, five\r\n");
 
-    // A memo line "END" ends the memo; the next lines are read as the scroll positions.
-    WorkingProgram p = WorkingProgram::newProgram();
-    p.Memo = QStringLiteral("before\r\nEND\r\n300\r\nafter");
-    p.HScroll = 5;
-    r = ParseRobotFile(EncodeRobotFile(p).bytes);
+    // A memo line "END" in a file ends the memo; the next lines are read as the scroll
+    // positions.
+    r = parseTail({"before", "END", "300", "after"});
     ASSERT_EQ(r.status, Status::Ok);
     EXPECT_EQ(r.program.Memo, "before");
     EXPECT_EQ(r.program.HScroll, 300);
     EXPECT_EQ(r.program.VScroll, 0); // "after" reads as 0
+
+    // The program never writes such a line: a memo line "END" is saved as "ＥＮＤ", reported,
+    // and the program opens again whole.
+    WorkingProgram p = WorkingProgram::newProgram();
+    p.Memo = QStringLiteral("before\r\nEND\r\n300\r\nafter");
+    p.HScroll = 5;
+    const RobotFileEncoding saved = EncodeRobotFile(p);
+    EXPECT_TRUE(saved.memoChanges.endWords);
+    r = ParseRobotFile(saved.bytes);
+    ASSERT_EQ(r.status, Status::Ok);
+    EXPECT_EQ(r.program.Memo, QStringLiteral(u"before\r\nＥＮＤ\r\n300\r\nafter"));
+    EXPECT_EQ(r.program.HScroll, 5);
+    EXPECT_EQ(r.program.VScroll, 0);
 
     // An empty memo list gives an empty memo.
     r = parseTail({"END", " 12 ", " 3.5 ", "ignored"});
@@ -294,7 +305,7 @@ TEST(RobotFile, CharactersOutsideTheCodePageAreReplacedAndReported)
     WorkingProgram p = WorkingProgram::newProgram();
     p.Memo = QStringLiteral(u"café € ") + QString::fromUcs4(U"\U0001F600") + QStringLiteral(u"！");
     const RobotFileEncoding encoding = EncodeRobotFile(p);
-    EXPECT_EQ(encoding.replacedCharacters,
+    EXPECT_EQ(encoding.memoChanges.replacedCharacters,
               QStringLiteral(u"é€") + QString::fromUcs4(U"\U0001F600"));
     const RobotFileReadResult r = ParseRobotFile(encoding.bytes);
     ASSERT_EQ(r.status, Status::Ok);

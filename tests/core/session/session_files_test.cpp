@@ -2,6 +2,7 @@
 
 #include "model/iconcatalogue.h"
 #include "model/pngprogram.h"
+#include "model/programtext.h"
 #include "model/robotfile.h"
 
 #include "../model/tinypng.h"
@@ -434,4 +435,40 @@ TEST(SessionFiles, APictureWithoutItsProgramOrDamagedIsRefusedAndNothingChanges)
         EXPECT_EQ(f.prompts.messages.last().text, text);
         EXPECT_TRUE(Untouched(f) == before);
     }
+
+TEST(SessionFiles, AMemoTheFileCannotHoldAsItIsIsSavedChangedAndTheSaveSaysSo)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("memo.qvk"));
+    SessionFixture f;
+    f.session.SetMemoText(QStringLiteral("before\r\nEND\r\n99999"));
+    f.prompts.files = {path};
+    f.session.SaveRobotFileAs();
+    ASSERT_EQ(f.prompts.messages.size(), 1);
+    EXPECT_EQ(f.prompts.messages[0].title, QStringLiteral(u"別名で保存"));
+    EXPECT_EQ(f.prompts.messages[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(
+        f.prompts.messages[0].text.contains(QStringLiteral(u"「ＥＮＤ」として保存しました")))
+        << f.prompts.messages[0].text.toStdString();
+    EXPECT_EQ(f.state().SlotModified[0], 0);
+    EXPECT_EQ(f.state().SlotFilePath[0], path);
+
+    SessionFixture g;
+    g.session.OpenRobotFileAt(path);
+    EXPECT_EQ(g.prompts.messages.size(), 0);
+    EXPECT_EQ(g.state().SlotFilePath[0], path);
+    EXPECT_EQ(g.program().Memo, QStringLiteral(u"before\r\nＥＮＤ\r\n99999"));
+    EXPECT_EQ(g.program().SlotCount, 2);
+}
+
+TEST(SessionFiles, TheMemoBoxHoldsAtMostTheMemoLimit)
+{
+    SessionFixture f;
+    f.session.SetMemoText(QString(MemoCharacterLimit + 100, u'x'));
+    EXPECT_EQ(f.program().Memo.size(), MemoCharacterLimit);
+    EXPECT_EQ(f.view().memo.size(), MemoCharacterLimit);
+    EXPECT_EQ(f.state().SlotModified[0], 1);
+    // A character of two code units is not cut in half.
+    f.session.SetMemoText(QString(MemoCharacterLimit - 1, u'y') + QStringLiteral(u"😀z"));
+    EXPECT_EQ(f.program().Memo, QString(MemoCharacterLimit - 1, u'y'));
 }
