@@ -8,6 +8,9 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QSysInfo>
+
+#include <cstdio>
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -27,7 +30,90 @@ const bool lockTakerRan = [] {
     return false;
 }();
 
+// Started with ZUVO_HOLD_LOCK set to a path, this test program takes that lock, says so on its
+// output and holds it until its input is closed: a second copy that is alive.
+const bool lockHolderRan = [] {
+    const QByteArray path = qgetenv("ZUVO_HOLD_LOCK");
+    if (!path.isEmpty()) {
+        InstanceLock lock(QString::fromLocal8Bit(path));
+        const bool held = lock.TryAcquire();
+        std::fputs(held ? "held\n" : "refused\n", stdout);
+        std::fflush(stdout);
+        char c;
+        while (::read(0, &c, 1) > 0) { }
+        _exit(held ? 0 : 1);
+    }
+    return false;
+}();
+
+void writeLockFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
 } // namespace
+
+TEST(InstanceLock, ALockNoLiveCopyHoldsIsTakenOver)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("zuvomatic-test.lock"));
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    const struct
+    {
+        const char *what;
+        QByteArray bytes;
+    } cases[] = {
+        {"empty", QByteArray()},
+        {"garbage", QByteArray("\x01\x02 not a lock \xff\n")},
+        {"a process that does not exist", "2147483000\nzuvomatic\n" + host + "\n"},
+        {"another program's process", "1\nzuvomatic\n" + host + "\n"},
+        {"a negative process", "-5\nzuvomatic\n" + host + "\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        writeLockFile(path, c.bytes);
+        InstanceLock lock(path);
+        EXPECT_TRUE(lock.TryAcquire());
+        EXPECT_TRUE(lock.IsHeld());
+        // Now a live copy holds it: the next one is refused.
+        InstanceLock next(path);
+        EXPECT_FALSE(next.TryAcquire());
+    }
+}
+
+TEST(InstanceLock, ALiveSecondCopyInAnotherProcessHoldsItsLock)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("zuvomatic-test.lock"));
+
+    widgetApp();
+    QProcess holder;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ZUVO_HOLD_LOCK"), path);
+    holder.setProcessEnvironment(environment);
+    holder.start(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget(), {});
+    ASSERT_TRUE(holder.waitForStarted(30000));
+    while (!holder.canReadLine() && holder.state() == QProcess::Running)
+        holder.waitForReadyRead(1000);
+    ASSERT_EQ(holder.readLine(), QByteArray("held\n"));
+    ASSERT_FALSE(lockHolderRan);
+
+    {
+        InstanceLock second(path);
+        EXPECT_FALSE(second.TryAcquire());
+    }
+    EXPECT_TRUE(QFile::exists(path));
+
+    holder.closeWriteChannel();
+    ASSERT_TRUE(holder.waitForFinished(30000));
+    EXPECT_EQ(holder.exitCode(), 0);
+    InstanceLock after(path);
+    EXPECT_TRUE(after.TryAcquire());
+}
 
 TEST(InstanceLock, SecondCopyIsRefusedAndTheFirstKeepsItsLock)
 {
