@@ -19,7 +19,7 @@ bool fileWorthyParams(const WorkingProgram &program)
     for (int slot = 0; slot < program.SlotCount; ++slot) {
         const QString &params = program.SlotParams[slot];
         if (params.startsWith(u' ') || params.startsWith(u'"') || params.contains(u'\r')
-            || params.contains(u'\n'))
+            || params.contains(u'\n') || params.size() > RobotFileParamsLimit)
             return false;
     }
     return true;

@@ -125,7 +125,7 @@ TEST(ProgramTextFindings, LookAlikesInAParameterStringAreSavedUnderTheCodePageNa
     const int slot = program.placeNewIcon(4, 4, 9);
     program.SlotParams[slot] = QStringLiteral(u"09 1=5〜 &H00FFFFFF");
     const RobotFileEncoding saved = EncodeRobotFile(program);
-    EXPECT_TRUE(saved.replacedCharacters.isEmpty());
+    EXPECT_TRUE(saved.memoChanges.replacedCharacters.isEmpty());
     const RobotFileReadResult r = ParseRobotFile(saved.bytes);
     ASSERT_EQ(r.status, Status::Ok);
     EXPECT_EQ(r.program.SlotParams[slot], QStringLiteral(u"09 1=5～ &H00FFFFFF"));

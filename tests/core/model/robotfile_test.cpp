@@ -284,7 +284,7 @@ TEST(RobotFile, JisLookAlikesAreWrittenAsTheirCodePageBytes)
         for (const char16_t c : {l.jis, l.windows}) {
             p.Memo = QStringLiteral("<") + QChar(c) + QStringLiteral(">");
             const RobotFileEncoding encoding = EncodeRobotFile(p);
-            EXPECT_TRUE(encoding.replacedCharacters.isEmpty()) << int(c);
+            EXPECT_TRUE(encoding.memoChanges.replacedCharacters.isEmpty()) << int(c);
             EXPECT_TRUE(encoding.bytes.contains("\r\n<" + l.bytes + ">\r\nEND\r\n")) << int(c);
             const RobotFileReadResult r = ParseRobotFile(encoding.bytes);
             ASSERT_EQ(r.status, Status::Ok);
@@ -296,7 +296,7 @@ TEST(RobotFile, JisLookAlikesAreWrittenAsTheirCodePageBytes)
     // look-alike in the middle of a line of kana.
     p.Memo = QStringLiteral(u"￥100　あ〜い");
     const RobotFileEncoding mixed = EncodeRobotFile(p);
-    EXPECT_TRUE(mixed.replacedCharacters.isEmpty());
+    EXPECT_TRUE(mixed.memoChanges.replacedCharacters.isEmpty());
     EXPECT_EQ(ParseRobotFile(mixed.bytes).program.Memo, QStringLiteral(u"￥100　あ～い"));
 }
 
