@@ -121,7 +121,7 @@ RobotFileWriteResult SaveProgramPicture(const WorkingProgram &program, const QSt
         break;
     case PictureFormat::Png: {
         const RobotFileEncoding encoding = EncodeRobotFile(program);
-        result.replacedCharacters = encoding.replacedCharacters;
+        result.memoChanges = encoding.memoChanges;
         bytes = RenderPicturePng(picture, encoding.bytes);
         break;
     }

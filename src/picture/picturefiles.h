@@ -29,7 +29,7 @@ QByteArray RenderPicturePng(const ProgramPicture &picture, const QByteArray &rob
 
 // Renders the picture of `program` in the format `path` asks for and writes it with
 // WriteWholeFile. Fails without touching the file when the suffix names no picture format or
-// the rendering fails; replacedCharacters names what the PNG's robot file could not hold.
+// the rendering fails; memoChanges names what the PNG's robot file could not hold.
 RobotFileWriteResult SaveProgramPicture(const WorkingProgram &program, const QString &title,
                                         ProgramPictureOptions options, const QString &path);
 

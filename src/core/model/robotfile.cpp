@@ -372,7 +372,8 @@ RobotFileReadResult ParseRobotFile(const QByteArray &bytes)
 
 RobotFileReadResult ReadRobotFile(const QString &path)
 {
-    const FileReadResult read = ReadWholeFile(path, RobotFileSizeLimit);
+    // A picture carrying a program is larger than the program itself.
+    const FileReadResult read = ReadWholeFile(path, RobotPictureSizeLimit);
     if (read.tooLarge)
         return broken(DataBrokenReason);
     if (!read.ok) {
@@ -387,11 +388,13 @@ RobotFileReadResult ReadRobotFile(const QString &path)
 RobotFileReadResult ParseRobotFileOrPicture(const QByteArray &bytes)
 {
     if (!LooksLikePng(bytes))
-        return ParseRobotFile(bytes);
+        return bytes.size() > RobotFileSizeLimit ? broken(DataBrokenReason) : ParseRobotFile(bytes);
     const PngProgramResult picture = ExtractProgramFromPng(bytes);
     RobotFileReadResult result;
     switch (picture.status) {
     case PngProgramResult::Status::Found:
+        if (picture.robotFile.size() > RobotFileSizeLimit)
+            return broken(DataBrokenReason);
         return ParseRobotFile(picture.robotFile);
     case PngProgramResult::Status::NoProgram:
         result.status = RobotFileReadResult::Status::PictureWithoutProgram;

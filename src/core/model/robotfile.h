@@ -22,6 +22,9 @@ inline const QString DataBrokenReason = QStringLiteral(u"データ区分が異�
 // MemoCharacterLimit characters (at most 64 KiB in code page 932).
 constexpr qint64 RobotFileSizeLimit = 128 * 1024;
 
+// The largest picture file read for the robot file it carries.
+constexpr qint64 RobotPictureSizeLimit = 16 * 1024 * 1024;
+
 // The longest ParameterString in a file: the longest the property form makes is 26 characters.
 constexpr int RobotFileParamsLimit = 64;
 

@@ -78,12 +78,15 @@ void PictureCommands::savePicture()
                               MessageIcon::Warning);
         return;
     }
-    if (!written.replacedCharacters.isEmpty())
+    if (!written.memoChanges.replacedCharacters.isEmpty())
         m_prompts.showMessage(
             SaveTitle,
             QStringLiteral(u"画像の中のプログラムでは、メモの次の文字を「？」に置き換えました。\r")
-                + written.replacedCharacters,
+                + written.memoChanges.replacedCharacters,
             MessageIcon::Information);
+    else if (written.memoChanges.any())
+        m_prompts.showMessage(SaveTitle, MemoChangesText(written.memoChanges),
+                              MessageIcon::Information);
 }
 
 void PictureCommands::preparePrinter(QPrinter &printer) const

@@ -435,6 +435,7 @@ TEST(SessionFiles, APictureWithoutItsProgramOrDamagedIsRefusedAndNothingChanges)
         EXPECT_EQ(f.prompts.messages.last().text, text);
         EXPECT_TRUE(Untouched(f) == before);
     }
+}
 
 TEST(SessionFiles, AMemoTheFileCannotHoldAsItIsIsSavedChangedAndTheSaveSaysSo)
 {
