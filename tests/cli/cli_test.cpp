@@ -1,4 +1,5 @@
 #include "cli/clicommands.h"
+#include "commandrun.h"
 
 #include "model/programtext.h"
 #include "model/robotfile.h"
@@ -16,26 +17,10 @@
 
 using namespace zuvo;
 using namespace zuvo::cli;
+using zuvo::cli::test::CommandRun;
+using zuvo::cli::test::run;
 
 namespace {
-
-struct CommandRun
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-CommandRun run(CommandFunction command, const QStringList &args)
-{
-    CommandRun r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    r.code = command(args, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
 
 QByteArray readAll(const QString &path)
 {

@@ -1,5 +1,6 @@
 #include "guiapp.h"
 
+#include "../cli/commandrun.h"
 #include "cli/clicommands.h"
 #include "cli/picturecommands.h"
 #include "model/pngprogram.h"
@@ -14,26 +15,10 @@
 
 using namespace zuvo;
 using namespace zuvo::cli;
+using zuvo::cli::test::CommandRun;
+using zuvo::cli::test::run;
 
 namespace {
-
-struct CommandRun
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-CommandRun run(CommandFunction command, const QStringList &args)
-{
-    CommandRun r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    r.code = command(args, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
 
 // The real tool in its own process: the drawing commands load their module there.
 CommandRun runTool(const QStringList &args)
