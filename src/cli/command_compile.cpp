@@ -9,13 +9,10 @@ const CommandSyntax CompileSyntax
 // Prints the TransmitImage text exactly as the hidden transmit box holds it.
 int commandCompile(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const FileArgument file = ReadFileArgument(CompileSyntax, args, out, err);
+    const CompiledFileArgument file = CompileFileArgument(CompileSyntax, args, out, err);
     if (file.done)
         return *file.done;
-    const QString &path = file.path;
-    const CompiledRobotFile compiled = CompileRobotFile(path, err);
-    if (compiled.exitCode != ExitOk)
-        return compiled.exitCode;
+    const CompiledRobotFile &compiled = file.compiled;
     out << compiled.generated.txData << Qt::endl;
     return ExitOk;
 }

@@ -28,13 +28,10 @@ QStringList playbackModulePaths()
 // transmission window does.
 int commandPlay(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const FileArgument file = ReadFileArgument(PlaySyntax, args, out, err);
+    const CompiledFileArgument file = CompileFileArgument(PlaySyntax, args, out, err);
     if (file.done)
         return *file.done;
-    const QString &path = file.path;
-    const CompiledRobotFile compiled = CompileRobotFile(path, err);
-    if (compiled.exitCode != ExitOk)
-        return compiled.exitCode;
+    const CompiledRobotFile &compiled = file.compiled;
 
     const PlaybackResult result
         = PlayThroughModule(RenderSymbols(compiled.symbolText), playbackModulePaths());

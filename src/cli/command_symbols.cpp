@@ -9,13 +9,10 @@ const CommandSyntax SymbolsSyntax
 // Prints the SymbolText the transmission window would play.
 int commandSymbols(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const FileArgument file = ReadFileArgument(SymbolsSyntax, args, out, err);
+    const CompiledFileArgument file = CompileFileArgument(SymbolsSyntax, args, out, err);
     if (file.done)
         return *file.done;
-    const QString &path = file.path;
-    const CompiledRobotFile compiled = CompileRobotFile(path, err);
-    if (compiled.exitCode != ExitOk)
-        return compiled.exitCode;
+    const CompiledRobotFile &compiled = file.compiled;
     out << compiled.symbolText << Qt::endl;
     return ExitOk;
 }

@@ -41,4 +41,19 @@ CompiledRobotFile CompileRobotFile(const QString &path, QTextStream &err)
     return compiled;
 }
 
+CompiledFileArgument CompileFileArgument(const CommandSyntax &syntax, const QStringList &args,
+                                         QTextStream &out, QTextStream &err)
+{
+    CompiledFileArgument argument;
+    const FileArgument file = ReadFileArgument(syntax, args, out, err);
+    if (file.done) {
+        argument.done = file.done;
+        return argument;
+    }
+    argument.compiled = CompileRobotFile(file.path, err);
+    if (argument.compiled.exitCode != ExitOk)
+        argument.done = argument.compiled.exitCode;
+    return argument;
+}
+
 } // namespace zuvo::cli

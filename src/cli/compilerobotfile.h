@@ -2,6 +2,8 @@
 // The road of a robot file to the signal, shared by the commands that send a program: read,
 // the three check stages, the code generator, the transmit encoding.
 
+#include "cli/commandparser.h"
+
 #include "codegen/generateprogram.h"
 
 #include <QString>
@@ -19,5 +21,18 @@ struct CompiledRobotFile
 // A file that cannot be read is reported on err with exit code ExitUsage; a program that the
 // check or the generator refuses has its message lines reported on err and ExitRefused.
 CompiledRobotFile CompileRobotFile(const QString &path, QTextStream &err);
+
+// What a command of the form "NAME FILE" that sends a program goes on with: the compiled file,
+// or the exit code when it must stop (help or version printed, arguments refused, the file not
+// read, the program refused).
+struct CompiledFileArgument
+{
+    CompiledRobotFile compiled;
+    std::optional<int> done;
+};
+
+// ReadFileArgument, then CompileRobotFile on the file it names.
+CompiledFileArgument CompileFileArgument(const CommandSyntax &syntax, const QStringList &args,
+                                         QTextStream &out, QTextStream &err);
 
 } // namespace zuvo::cli
