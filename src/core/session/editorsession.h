@@ -188,6 +188,13 @@ private:
     // The destination-and-anchor rule of move and copy; false when refused.
     bool findMoveOffset(bool forCopy, int &dc, int &dr);
     void unmarkDestination();
+    // Takes one selected cell from (sx, sy) to (tx, ty); false ends the move or copy.
+    using CellCarrier = std::function<bool(int sx, int sy, int tx, int ty)>;
+    // The move or copy of the selection onto the pending corner, cell by cell in an order that
+    // takes every source before it is overwritten; false when refused (nothing changed).
+    bool carrySelection(bool forCopy, const CellCarrier &carry);
+    // The question before an icon is written over; a no leaves the source cell as it is.
+    bool mayOverwrite(const QString &title, int sx, int sy);
     bool copyOneCell(int sx, int sy, int tx, int ty); // false ends the copy
     void moveOneCell(int sx, int sy, int tx, int ty);
     void markProgramEdited(); // the slot is modified and must pass the check again

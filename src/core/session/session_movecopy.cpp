@@ -82,23 +82,42 @@ bool EditorSession::findMoveOffset(bool forCopy, int &dc, int &dr)
     return false;
 }
 
-void EditorSession::MoveSelection()
+bool EditorSession::carrySelection(bool forCopy, const CellCarrier &carry)
 {
-    ChangeScope scope(*this);
     int dc = 0;
     int dr = 0;
-    if (!findMoveOffset(false, dc, dr))
-        return;
+    if (!findMoveOffset(forCopy, dc, dr))
+        return false;
     SaveUndoSnapshot();
     const bool backwards = dc > 0 || (dc == 0 && dr > 0);
     if (backwards)
         unmarkDestination();
     visitLattice(backwards, [&](int x, int y) {
-        if (m_program.CellMark(x, y) == 1)
-            moveOneCell(x, y, x + dc, y + dr);
-        return true;
+        if (m_program.CellMark(x, y) != 1)
+            return true;
+        return carry(x, y, x + dc, y + dr);
     });
     ClearBoxAnchor();
+    return true;
+}
+
+bool EditorSession::mayOverwrite(const QString &title, int sx, int sy)
+{
+    if (m_prompts.askYesNo(title, OverwriteQuestion, MessageIcon::Warning))
+        return true;
+    m_program.CellMark(sx, sy) = 2; // this cell stays where it is; the others go on
+    return false;
+}
+
+void EditorSession::MoveSelection()
+{
+    ChangeScope scope(*this);
+    const bool carried = carrySelection(false, [this](int sx, int sy, int tx, int ty) {
+        moveOneCell(sx, sy, tx, ty);
+        return true;
+    });
+    if (!carried)
+        return;
     m_state.CurrentCell = -1;
     hideIconParameters();
     markProgramEdited();
@@ -124,11 +143,8 @@ void EditorSession::moveOneCell(int sx, int sy, int tx, int ty)
     qint16 &target = m_program.CellContent(tx, ty);
     const bool sourceIsIcon = ContentHoldsIcon(source) && ContentSlot(source) < IconSlotLimit;
     if (target != EmptyCell && sourceIsIcon) {
-        if (!m_prompts.askYesNo(QStringLiteral(u"移動先にアイコン有り"), OverwriteQuestion,
-                                MessageIcon::Warning)) {
-            m_program.CellMark(sx, sy) = 2;
+        if (!mayOverwrite(QStringLiteral(u"移動先にアイコン有り"), sx, sy))
             return;
-        }
         const int overwritten = ContentSlot(target);
         if (ContentHoldsIcon(target) && overwritten < IconSlotLimit) {
             hideIconPicture(overwritten);
@@ -150,21 +166,10 @@ void EditorSession::moveOneCell(int sx, int sy, int tx, int ty)
 void EditorSession::CopySelection()
 {
     ChangeScope scope(*this);
-    int dc = 0;
-    int dr = 0;
-    if (!findMoveOffset(true, dc, dr))
-        return;
-    SaveUndoSnapshot();
-    const bool backwards = dc > 0 || (dc == 0 && dr > 0);
-    if (backwards)
-        unmarkDestination();
-    visitLattice(backwards, [&](int x, int y) {
-        if (m_program.CellMark(x, y) != 1)
-            return true;
-        return copyOneCell(x, y, x + dc, y + dr);
-    });
-    ClearBoxAnchor();
-    markProgramEdited();
+    const bool carried = carrySelection(
+        true, [this](int sx, int sy, int tx, int ty) { return copyOneCell(sx, sy, tx, ty); });
+    if (carried)
+        markProgramEdited();
 }
 
 bool EditorSession::copyOneCell(int sx, int sy, int tx, int ty)
@@ -208,11 +213,8 @@ bool EditorSession::copyOneCell(int sx, int sy, int tx, int ty)
         }
         targetSlot = m_program.placeNewIcon(tx, ty, code, m_program.SlotParams[sourceSlot]);
     } else {
-        if (!m_prompts.askYesNo(QStringLiteral(u"複写先にアイコン有り"), OverwriteQuestion,
-                                MessageIcon::Warning)) {
-            m_program.CellMark(sx, sy) = 2;
+        if (!mayOverwrite(QStringLiteral(u"複写先にアイコン有り"), sx, sy))
             return true;
-        }
         targetSlot = ContentSlot(target);
         if (targetSlot >= IconSlotLimit)
             return true;
