@@ -53,7 +53,7 @@ void clickPicture(QWidget *window, const char *name, int index = -1)
 
 TEST(AppController, StartsWithTheStartScreenAlone)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     Harness h;
     EXPECT_EQ(h.controller.visibleMainWindows(), QList<QWidget *> {h.controller.startScreen()});
     EXPECT_EQ(h.controller.startScreen()->shownBalloon(), -1);
@@ -63,7 +63,7 @@ TEST(AppController, StartsWithTheStartScreenAlone)
 
 TEST(AppController, GoOpensAFreshEditorEachTime)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     Harness h;
     StartScreen *start = h.controller.startScreen();
 
@@ -91,7 +91,7 @@ TEST(AppController, GoOpensAFreshEditorEachTime)
 
 TEST(AppController, SampleChooserOpensTheEditorWithTheChosenSet)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     Harness h;
     clickPicture(h.controller.startScreen(), "サイコロ", 1);
     SampleChooser *chooser = h.controller.sampleChooser();
@@ -116,7 +116,7 @@ TEST(AppController, SampleChooserOpensTheEditorWithTheChosenSet)
 
 TEST(AppController, HelpWindowTakesTurnsWithTheStartScreen)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     Harness h;
     clickPicture(h.controller.startScreen(), "サイコロ", 2);
     HelpBrowser *help = h.controller.helpBrowser();
@@ -141,7 +141,7 @@ TEST(AppController, HelpWindowTakesTurnsWithTheStartScreen)
 
 TEST(AppController, EndAndTheCloseBoxEndTheProgram)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     {
         Harness h;
         QSignalSpy ended(&h.controller, &AppController::ended);
@@ -167,7 +167,7 @@ TEST(AppController, EndAndTheCloseBoxEndTheProgram)
 
 TEST(AppController, AnEditorThatVanishesBringsBackTheStartScreen)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     Harness h;
     h.controller.startScreen()->Choose(0);
     QTRY_VERIFY_WITH_TIMEOUT(h.editor() != nullptr, 2000);

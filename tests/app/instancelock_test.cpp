@@ -90,7 +90,7 @@ TEST(InstanceLock, ALiveSecondCopyInAnotherProcessHoldsItsLock)
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("zuvomatic-test.lock"));
 
-    widgetApp();
+    zuvo::test::widgetApp();
     QProcess holder;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("ZUVO_HOLD_LOCK"), path);
@@ -142,7 +142,7 @@ TEST(InstanceLock, LockOfAKilledCopyIsTakenOver)
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("zuvomatic-test.lock"));
 
-    widgetApp();
+    zuvo::test::widgetApp();
     QProcess killed;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("ZUVO_TAKE_LOCK_AND_DIE"), path);

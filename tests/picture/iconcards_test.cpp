@@ -1,4 +1,6 @@
-#include "guiapp.h"
+#include "offscreenapp.h"
+
+#include <QGuiApplication>
 
 #include "model/iconcatalogue.h"
 #include "picture/iconcards.h"
@@ -52,7 +54,7 @@ TEST(IconCards, EveryTrayIconWithBeginAndEndIsACard)
 
 TEST(IconCards, TheSheetIsAnA4PdfWithOnePagePerTwelveCards)
 {
-    guiApp();
+    zuvo::test::offscreenApp<QGuiApplication>();
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("cards.pdf"));
     {
@@ -80,7 +82,7 @@ TEST(IconCards, TheSheetIsAnA4PdfWithOnePagePerTwelveCards)
 
 TEST(IconCards, APageIsInColourWithCutMarksOutsideTheCards)
 {
-    guiApp();
+    zuvo::test::offscreenApp<QGuiApplication>();
     QImage page(420, 594, QImage::Format_RGB32); // A4 at 2 pixels to the millimetre
     page.fill(Qt::black);
     {

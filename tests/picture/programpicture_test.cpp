@@ -1,4 +1,6 @@
-#include "guiapp.h"
+#include "offscreenapp.h"
+
+#include <QGuiApplication>
 
 #include "model/lattice.h"
 #include "model/pngprogram.h"
@@ -57,7 +59,7 @@ QString runTool(const QString &tool, const QStringList &args)
 
 TEST(ProgramPicture, CoversExactlyTheProgramWithAMargin)
 {
-    guiApp();
+    zuvo::test::offscreenApp<QGuiApplication>();
     // The first sample: BEGIN at (2, 4), a row of icons and lines to END at (12, 4).
     const WorkingProgram program = sample(1, 1);
     const ProgramPicture picture(program, QStringLiteral("s11.qvk"));
@@ -81,7 +83,7 @@ TEST(ProgramPicture, CoversExactlyTheProgramWithAMargin)
 
 TEST(ProgramPicture, TheLargestSampleAsSvgPdfAndPng)
 {
-    guiApp();
+    zuvo::test::offscreenApp<QGuiApplication>();
     QTemporaryDir dir;
     const WorkingProgram program = sample(4, 1);
     const ProgramPicture picture(program, QStringLiteral("s41.qvk"));
@@ -131,7 +133,7 @@ TEST(ProgramPicture, TheLargestSampleAsSvgPdfAndPng)
 
 TEST(ProgramPicture, TheFaintGridDrawsTheEmptyCellsOnly)
 {
-    guiApp();
+    zuvo::test::offscreenApp<QGuiApplication>();
     const WorkingProgram program = sample(4, 1);
     const auto render = [&](bool grid) {
         const ProgramPicture picture(program, QString(), {grid});
@@ -163,7 +165,7 @@ TEST(ProgramPicture, TheFaintGridDrawsTheEmptyCellsOnly)
 
 TEST(ProgramPicture, ANameThatIsNoPictureFormatWritesNothing)
 {
-    guiApp();
+    zuvo::test::offscreenApp<QGuiApplication>();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("picture.jpg"));
     const RobotFileWriteResult result = SaveProgramPicture(sample(1, 1), QString(), {}, path);

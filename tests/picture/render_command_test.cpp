@@ -1,4 +1,6 @@
-#include "guiapp.h"
+#include "offscreenapp.h"
+
+#include <QGuiApplication>
 
 #include "../cli/commandrun.h"
 #include "cli/clicommands.h"
@@ -51,7 +53,7 @@ QByteArray readAll(const QString &path)
 
 TEST(RenderCommand, EverySamplesPngReadsAsItsRobotFile)
 {
-    guiApp();
+    zuvo::test::offscreenApp<QGuiApplication>();
     QTemporaryDir dir;
     int samples = 0;
     for (int n = 1; n <= SampleSetCount; ++n) {

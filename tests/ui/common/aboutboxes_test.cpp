@@ -13,7 +13,7 @@ using namespace zuvo;
 
 TEST(AboutBoxes, VersionBoxNamesProductVersionAndEdition)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     QMessageBox *box = CreateVersionBox(nullptr);
     EXPECT_EQ(box->windowTitle(), QStringLiteral("バージョン情報"));
     const QString text = box->text();
@@ -26,7 +26,7 @@ TEST(AboutBoxes, VersionBoxNamesProductVersionAndEdition)
 
 TEST(AboutBoxes, AboutBoxListsTheMakerLineByLine)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     QMessageBox *box = CreateAboutBox(nullptr);
     EXPECT_EQ(box->windowTitle(), QStringLiteral("Ｚｕｖｏｍａｔｉｃについて"));
     EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
@@ -51,7 +51,7 @@ TEST(AboutBoxes, AboutBoxListsTheMakerLineByLine)
 
 TEST(AboutBoxes, ShowingRunsModallyUntilOk)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     QString seenTitle;
     // Answers the box once it is up; ShowAboutBox returns only after OK.
     std::function<void()> answer = [&] {

@@ -37,7 +37,7 @@ void clickPicture(QWidget *window, const char *name)
 
 TEST(HelpBrowser, FirstShowingLoadsTheListAndShowsTheFirstTopic)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     HelpBrowser help;
     EXPECT_EQ(help.objectName(), QStringLiteral("Form2"));
     EXPECT_EQ(help.windowTitle(), QStringLiteral("Ｚｕｖｏｍａｔｉｃ　説明"));
@@ -68,7 +68,7 @@ TEST(HelpBrowser, FirstShowingLoadsTheListAndShowsTheFirstTopic)
 
 TEST(HelpBrowser, EveryEntryShowsInFullAndTheSeparatorEndsInsideTheList)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     HelpBrowser help;
     help.show();
     auto *list = help.findChild<QListWidget *>(QStringLiteral("List1"));
@@ -95,7 +95,7 @@ TEST(HelpBrowser, EveryEntryShowsInFullAndTheSeparatorEndsInsideTheList)
 
 TEST(HelpBrowser, OnAScreenTooSmallTheWindowScrollsInsteadOfRunningPastIt)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     // 1920 x 1080 at 200 %: 960 x 540.
     HelpBrowser help;
     FitFixedClientInside(&help, QRect(0, 0, 960, 540));
@@ -116,7 +116,7 @@ TEST(HelpBrowser, OnAScreenTooSmallTheWindowScrollsInsteadOfRunningPastIt)
 
 TEST(HelpBrowser, SelectingAnEntryReplacesTheText)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     HelpBrowser help;
     help.show();
     auto *list = help.findChild<QListWidget *>(QStringLiteral("List1"));
@@ -142,7 +142,7 @@ TEST(HelpBrowser, SelectingAnEntryReplacesTheText)
 
 TEST(HelpBrowser, BackKeepsTheSelectionAndCloseStartsAfresh)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     HelpBrowser help;
     QSignalSpy toStart(&help, &HelpBrowser::startScreenRequested);
     help.show();
@@ -169,7 +169,7 @@ TEST(HelpBrowser, BackKeepsTheSelectionAndCloseStartsAfresh)
 
 TEST(HelpBrowser, MenusOfferTheStartScreenChoices)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     HelpBrowser help;
     QSignalSpy choices(&help, &HelpBrowser::choiceRequested);
     QSignalSpy toStart(&help, &HelpBrowser::startScreenRequested);

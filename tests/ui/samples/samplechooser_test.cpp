@@ -82,7 +82,7 @@ TEST(SampleSteps, ListsNameTheSamplesTheEditorLoads)
 
 TEST(SampleChooser, NewWindowHighlightsStepOne)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     SampleChooser chooser;
     EXPECT_EQ(chooser.objectName(), QStringLiteral("Form3"));
     EXPECT_EQ(chooser.windowTitle(), QStringLiteral("Ｚｕｖｏｍａｔｉｃ　サンプル"));
@@ -98,7 +98,7 @@ TEST(SampleChooser, NewWindowHighlightsStepOne)
 
 TEST(SampleChooser, PointingAtAPaleStepHighlightsIt)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     SampleChooser chooser;
     chooser.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
@@ -121,7 +121,7 @@ TEST(SampleChooser, PointingAtAPaleStepHighlightsIt)
 
 TEST(SampleChooser, OkWithoutPointingOpensSampleSetOne)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     SampleChooser chooser;
     QSignalSpy wait(&chooser, &SampleChooser::waitWindowRequested);
     QSignalSpy editor(&chooser, &SampleChooser::editorRequested);
@@ -142,7 +142,7 @@ TEST(SampleChooser, OkWithoutPointingOpensSampleSetOne)
 
 TEST(SampleChooser, ClickingTheBrightStepFiveOpensSetFiveAndOnlyHides)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     SampleChooser chooser;
     QSignalSpy editor(&chooser, &SampleChooser::editorRequested);
     chooser.show();
@@ -162,7 +162,7 @@ TEST(SampleChooser, ClickingTheBrightStepFiveOpensSetFiveAndOnlyHides)
 
 TEST(SampleChooser, BackKeepsTheHighlightAndCloseResetsIt)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     SampleChooser chooser;
     QSignalSpy toStart(&chooser, &SampleChooser::startScreenRequested);
     chooser.show();
@@ -186,7 +186,7 @@ TEST(SampleChooser, BackKeepsTheHighlightAndCloseResetsIt)
 
 TEST(SampleChooser, MenuItemsChooseLikeThePictures)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     SampleChooser chooser;
     QSignalSpy choices(&chooser, &SampleChooser::choiceRequested);
     QSignalSpy editor(&chooser, &SampleChooser::editorRequested);

@@ -20,7 +20,7 @@
 
 using namespace zuvo;
 using namespace zuvo::sim;
-using namespace zuvo::sim::test;
+using namespace zuvo::test;
 
 namespace {
 
@@ -60,6 +60,7 @@ void click(const QWidget &window, const QString &name)
 
 TEST(SimulatorWindow, TheHighlightFollowsTheExecutingIcon)
 {
+    isolateFromSoundServer();
     widgetApp();
     const Sample uTurn = sample(1, 3); // Forward, Wait, Spin Right, Wait, Forward, Wait, Brake, Off
     ASSERT_TRUE(uTurn.compiled.ready);
@@ -103,6 +104,7 @@ TEST(SimulatorWindow, TheHighlightFollowsTheExecutingIcon)
 
 TEST(SimulatorWindow, SwitchesDisplaysAndCourses)
 {
+    isolateFromSoundServer();
     widgetApp();
     const Sample counter = sample(4, 1); // each press of touch 1 counts in A and beeps
     ASSERT_TRUE(counter.compiled.ready);
@@ -170,6 +172,7 @@ TEST(SimulatorWindow, SwitchesDisplaysAndCourses)
 
 TEST(SimulatorWindow, PlayAndPauseDriveTheTimer)
 {
+    isolateFromSoundServer();
     widgetApp();
     const Sample forward = sample(1, 1);
     SimulatorWindow window(forward.compiled.code, forward.compiled.slotOfAddress, 0);

@@ -41,7 +41,7 @@ void moveOver(QWidget *widget, QPoint position)
 
 TEST(StartScreen, LayoutMenusAndNames)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     StartScreen start;
     EXPECT_EQ(start.objectName(), QStringLiteral("Form0"));
     EXPECT_EQ(start.windowTitle(), QStringLiteral("Ｚｕｖｏｍａｔｉｃ　メニュー"));
@@ -74,7 +74,7 @@ TEST(StartScreen, LayoutMenusAndNames)
 
 TEST(StartScreen, HoveringShowsExactlyTheBalloonOfTheBox)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     StartScreen start;
     start.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&start));
@@ -105,7 +105,7 @@ TEST(StartScreen, HoveringShowsExactlyTheBalloonOfTheBox)
 
 TEST(StartScreen, GoShowsTheWaitWindowFirstAndAsksForTheEditorOnTheTick)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     StartScreen start;
     QSignalSpy wait(&start, &StartScreen::waitWindowRequested);
     QSignalSpy editor(&start, &StartScreen::editorRequested);
@@ -125,7 +125,7 @@ TEST(StartScreen, GoShowsTheWaitWindowFirstAndAsksForTheEditorOnTheTick)
 
 TEST(StartScreen, OtherChoicesAndTheCloseBox)
 {
-    widgetApp();
+    zuvo::test::widgetApp();
     StartScreen start;
     QSignalSpy samples(&start, &StartScreen::samplesRequested);
     QSignalSpy help(&start, &StartScreen::helpRequested);

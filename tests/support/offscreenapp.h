@@ -1,20 +1,24 @@
 #pragma once
-// One QApplication for the widget tests, on the offscreen platform.
+// The one application object of a test executable, on the offscreen platform unless the test
+// script chose another, and the isolation from any sound server. The application is never
+// destroyed: pictures and renderers cached for the windows must not outlive it at exit.
 
-#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtGlobal>
 
 namespace zuvo::test {
 
-inline QApplication &widgetApp()
+// QApplication for widget tests, QGuiApplication for tests that only paint.
+template<class Application> Application &offscreenApp()
 {
-    static QApplication *app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static Application *app = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
-        static char name[] = "transmit_tests";
+        static char name[] = "zuvo_tests";
         static char *argv[] = {name, nullptr};
-        return new QApplication(argc, argv);
+        return new Application(argc, argv);
     }();
     return *app;
 }
