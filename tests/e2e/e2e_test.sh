@@ -32,41 +32,17 @@ for tool in Xvfb xdotool; do
 done
 command -v pulseaudio >/dev/null 2>&1 || { echo "FAILED: pulseaudio is not installed" >&2; exit 1; }
 
-WORK=$(mktemp -d)
-mkdir -p "$SHOTS" "$WORK/out" "$WORK/tmp" "$WORK/home"
+. "$(dirname "$0")/../support/private_session.sh"
+private_session_begin
+mkdir -p "$SHOTS" "$WORK/out"
 rm -f "$SHOTS"/*.png
-# Private everything: runtime directory (sound server), home (the file dialog's history), and
-# the temporary directory that holds the single-instance lock, so another copy running on this
-# machine neither disturbs the test nor is disturbed by it.
-export XDG_RUNTIME_DIR="$WORK/runtime"
-export HOME="$WORK/home"
-export TMPDIR="$WORK/tmp"
-export PULSE_CLIENTCONFIG="$WORK/client.conf"
 export QT_QPA_PLATFORM=xcb
 export QT_QPA_PLATFORMTHEME= # Qt's own file dialog, the same on every desktop
-unset PULSE_SERVER SESSION_MANAGER
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-echo "autospawn = no" >"$PULSE_CLIENTCONFIG"
-FIFO="$XDG_RUNTIME_DIR/robot.fifo"
 
-XVFB_PID=""
 APP_PID=""
 SECOND_PID=""
 READER=""
 STEP=0
-
-stop_pid() { # PID: ends a process this script started, waiting briefly
-    local pid=$1
-    [ -n "$pid" ] || return 0
-    kill "$pid" 2>/dev/null || return 0
-    for _ in $(seq 50); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -9 "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-    return 0
-}
 
 stop_reader() {
     stop_pid "$READER"
@@ -77,11 +53,7 @@ cleanup() {
     stop_reader
     stop_pid "$SECOND_PID"
     stop_pid "$APP_PID"
-    if [ -f "$XDG_RUNTIME_DIR/pulse/pid" ]; then
-        stop_pid "$(cat "$XDG_RUNTIME_DIR/pulse/pid")"
-    fi
-    stop_pid "$XVFB_PID"
-    rm -rf "$WORK"
+    private_session_end
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
@@ -99,58 +71,13 @@ fail() {
     exit 1
 }
 
-# --- the display: :95 when it is free, else any free one
-display_ready() {
-    for _ in $(seq 100); do
-        kill -0 "$XVFB_PID" 2>/dev/null || return 1
-        if xdotool getdisplaygeometry >/dev/null 2>&1; then
-            sleep 0.2
-            kill -0 "$XVFB_PID" 2>/dev/null # ours, not another server's
-            return
-        fi
-        sleep 0.1
-    done
-    return 1
-}
-start_display() {
-    # -noreset: a server that resets whenever its last client leaves can refuse the next one.
-    local args=(-screen 0 1024x768x24 -nolisten tcp -noreset)
-    local lock="/tmp/.X$DISPLAY_NUMBER-lock"
-    if ! { [ -e "$lock" ] && kill -0 "$(tr -d ' ' <"$lock")" 2>/dev/null; }; then
-        Xvfb ":$DISPLAY_NUMBER" "${args[@]}" >"$WORK/xvfb.log" 2>&1 &
-        XVFB_PID=$!
-        export DISPLAY=":$DISPLAY_NUMBER"
-        display_ready && return 0
-        stop_pid "$XVFB_PID"
-    fi
-    # Taken by someone else: the server chooses a free number.
-    Xvfb -displayfd 1 "${args[@]}" >"$WORK/display" 2>>"$WORK/xvfb.log" &
-    XVFB_PID=$!
-    for _ in $(seq 100); do
-        [ -s "$WORK/display" ] && break
-        kill -0 "$XVFB_PID" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    [ -s "$WORK/display" ] || return 1
-    export DISPLAY=":$(head -n 1 "$WORK/display")"
-    display_ready
-}
-if ! start_display; then
+# --- the display (:95 when it is free, else any free one) and the sound server
+if ! private_display 1024x768 "$DISPLAY_NUMBER"; then
     cat "$WORK/xvfb.log" >&2
     echo "Xvfb cannot run here: skipped"
     exit 77
 fi
-
-# --- the sound server with its pipe sink (running as root only draws a warning)
-timeout 20 pulseaudio -n -D --exit-idle-time=-1 --disallow-exit --log-level=error \
-    -L module-native-protocol-unix \
-    -L "module-pipe-sink sink_name=robot file=$FIFO format=u8 rate=24000 channels=1 channel_map=mono use_system_clock_for_timing=yes" \
-    2>"$WORK/pulseaudio.log" || { cat "$WORK/pulseaudio.log" >&2; fail "pulseaudio did not start"; }
-for _ in $(seq 100); do
-    [ -p "$FIFO" ] && [ -S "$XDG_RUNTIME_DIR/pulse/native" ] && break
-    sleep 0.1
-done
-[ -p "$FIFO" ] && [ -S "$XDG_RUNTIME_DIR/pulse/native" ] || fail "the private sound server is not ready"
+private_sound_server || fail "the private sound server did not start"
 
 # --- helpers over windows
 # Waits for the visible window whose title is exactly TITLE and puts its id into VAR (no
@@ -226,17 +153,6 @@ await_file() { # FILE
     fail "$1 was not written"
 }
 
-# The bytes of a file, one decimal value per line, without the silence (128) at both ends.
-trimmed() {
-    od -An -v -tu1 -w1 "$1" | awk '
-        { v[NR] = $1 + 0 }
-        END {
-            s = 1; while (s <= NR && v[s] == 128) s++
-            e = NR; while (e >= s && v[e] == 128) e--
-            for (i = s; i <= e; i++) print v[i]
-        }'
-}
-
 # Presses 文法 in the editor (the button at (733, 63) in the bottom panel, 52 x 38) once. Two
 # presses in a row land 16 pixels apart, farther than a double-click may move, so that each is a
 # press of its own without waiting out the double-click time.
@@ -264,7 +180,7 @@ timeout 10 "$CLI" sample 2 1 -o "$WORK/s.qvk" || fail "sample 2/1 not written"
 timeout 10 "$CLI" compile "$WORK/s.qvk" >"$WORK/image.txt" || fail "sample 2/1 does not compile"
 timeout 10 "$CLI" wav "$WORK/s.qvk" -o "$WORK/rendered.wav" || fail "sample 2/1: no WAV"
 tail -c +45 "$WORK/rendered.wav" >"$WORK/rendered.raw"
-trimmed "$WORK/rendered.raw" >"$WORK/rendered.txt"
+trimmed_samples "$WORK/rendered.raw" >"$WORK/rendered.txt"
 [ -s "$WORK/rendered.txt" ] || fail "nothing rendered for sample 2/1"
 
 # --- start, and a second copy that must refuse to run
@@ -320,17 +236,17 @@ press_check # the fourth press sends
 # so the heard signal is what is waited for.
 seen_signal=0
 for _ in $(seq $((WAIT * 10))); do
-    if [ "$(trimmed "$WORK/captured.raw" | wc -l)" -ge "$(wc -l <"$WORK/rendered.txt")" ]; then
+    if [ "$(trimmed_samples "$WORK/captured.raw" | wc -l)" -ge "$(wc -l <"$WORK/rendered.txt")" ]; then
         seen_signal=1
         break
     fi
     sleep 0.1
 done
-[ "$seen_signal" -eq 1 ] || fail "the signal was not heard in full ($(trimmed "$WORK/captured.raw" | wc -l) samples)"
+[ "$seen_signal" -eq 1 ] || fail "the signal was not heard in full ($(trimmed_samples "$WORK/captured.raw" | wc -l) samples)"
 await_gone 'データ送信'
 stop_reader
 shot sent
-trimmed "$WORK/captured.raw" >"$WORK/captured.txt"
+trimmed_samples "$WORK/captured.raw" >"$WORK/captured.txt"
 cmp -s "$WORK/captured.txt" "$WORK/rendered.txt" \
     || fail "heard $(wc -l <"$WORK/captured.txt") samples, rendered $(wc -l <"$WORK/rendered.txt"), or they differ"
 timeout 10 "$CLI" decode --raw "$WORK/captured.raw" >"$WORK/decoded.txt" \

@@ -13,35 +13,27 @@ cd "$(dirname "$0")/../.."
 BUILD=${1:-build}
 APP="$BUILD/src/app/zuvomatic"
 OUT=docs/screenshots
-DISPLAY_NUMBER=:71
 mkdir -p "$OUT"
 
-WORK=$(mktemp -d)
-mkdir -p "$WORK/home" "$WORK/tmp" "$WORK/runtime" "$WORK/files"
-chmod 700 "$WORK/runtime"
-export HOME="$WORK/home" TMPDIR="$WORK/tmp" XDG_RUNTIME_DIR="$WORK/runtime"
+. tests/support/private_session.sh
+private_session_begin
+mkdir -p "$WORK/files"
 export QT_QPA_PLATFORM=xcb
 export QT_QPA_PLATFORMTHEME= # Qt's own file dialog, as on every desktop
 printf 'Quorvel50 J\r\n\r\nEND\r\nEND\r\nEND\r\n 0 \r\n 0 \r\n' >"$WORK/files/robot.qvk"
 mkdir "$WORK/files/programs"
 
-Xvfb "$DISPLAY_NUMBER" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-XVFB_PID=$!
 APP_PID=
 stop_app() {
-    [ -n "$APP_PID" ] || return 0
-    kill "$APP_PID" 2>/dev/null || true
-    wait "$APP_PID" 2>/dev/null || true
+    stop_pid "$APP_PID"
     APP_PID=
 }
 cleanup() {
     stop_app
-    kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$WORK"
+    private_session_end
 }
 trap cleanup EXIT
-export DISPLAY=$DISPLAY_NUMBER
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+private_display 1920x1080 71 || { cat "$WORK/xvfb.log" >&2; exit 1; }
 
 await() { # TITLE: prints the id of the visible window with exactly that title
     timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1

@@ -4,22 +4,20 @@
 # Wait and END joined by lines, after the first check (docs/screenshots/editor-program.png).
 # Usage: tests/ui/editor/editor_screenshots.sh BUILD_DIR
 set -euo pipefail
-cd "$(dirname "$0")/../.."
+cd "$(dirname "$0")/../../.."
 BUILD=${1:-build}
 OUT=docs/screenshots
-DISPLAY_NUMBER=:98
 mkdir -p "$OUT"
 
-Xvfb "$DISPLAY_NUMBER" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-XVFB_PID=$!
+. tests/support/private_session.sh
+private_session_begin
 PREVIEW_PID=
 cleanup() {
-    [ -n "$PREVIEW_PID" ] && kill "$PREVIEW_PID" 2>/dev/null || true
-    kill "$XVFB_PID" 2>/dev/null || true
+    stop_pid "$PREVIEW_PID"
+    private_session_end
 }
 trap cleanup EXIT
-export DISPLAY=$DISPLAY_NUMBER
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+private_display 1024x768 98 || { cat "$WORK/xvfb.log" >&2; exit 1; }
 
 "$BUILD/tests/ui/editor/editor_preview" >/dev/null 2>&1 &
 PREVIEW_PID=$!

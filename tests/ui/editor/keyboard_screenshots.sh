@@ -5,22 +5,20 @@
 # (QT_SCALE_FACTOR=2), into docs/screenshots/.
 # Usage: tests/ui/editor/keyboard_screenshots.sh BUILD_DIR
 set -euo pipefail
-cd "$(dirname "$0")/../.."
+cd "$(dirname "$0")/../../.."
 BUILD=${1:-build}
 OUT=docs/screenshots
-DISPLAY_NUMBER=:73
 mkdir -p "$OUT"
 
-Xvfb "$DISPLAY_NUMBER" -screen 0 1800x1400x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-XVFB_PID=$!
+. tests/support/private_session.sh
+private_session_begin
 PREVIEW_PID=
 cleanup() {
-    [ -n "$PREVIEW_PID" ] && kill "$PREVIEW_PID" 2>/dev/null || true
-    kill "$XVFB_PID" 2>/dev/null || true
+    stop_pid "$PREVIEW_PID"
+    private_session_end
 }
 trap cleanup EXIT
-export DISPLAY=$DISPLAY_NUMBER
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+private_display 1800x1400 73 || { cat "$WORK/xvfb.log" >&2; exit 1; }
 
 shoot() { # scale suffix
     local scale=$1 suffix=$2

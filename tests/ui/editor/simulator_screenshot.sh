@@ -3,28 +3,23 @@
 # private virtual display (docs/screenshots/simulator-editor.png).
 # Usage: tests/ui/editor/simulator_screenshot.sh BUILD_DIR [SAMPLE_SET] [SIMULATED_MS]
 set -euo pipefail
-cd "$(dirname "$0")/../.."
+cd "$(dirname "$0")/../../.."
 BUILD=${1:-build}
 SAMPLE=${2:-1}
 MS=${3:-2500}
 OUT=docs/screenshots
-DISPLAY_NUMBER=:96
 mkdir -p "$OUT"
 
-Xvfb "$DISPLAY_NUMBER" -screen 0 1920x700x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-XVFB_PID=$!
+# No sound server can be found: a beep of the simulator must not reach a real one.
+. tests/support/private_session.sh
+private_session_begin
 PREVIEW_PID=
-RUNTIME=$(mktemp -d)
 cleanup() {
-    if [ -n "$PREVIEW_PID" ]; then kill "$PREVIEW_PID" 2>/dev/null || true; fi
-    kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$RUNTIME"
+    stop_pid "$PREVIEW_PID"
+    private_session_end
 }
 trap cleanup EXIT
-export DISPLAY=$DISPLAY_NUMBER
-# No sound server: a beep of the simulator must not reach a real one.
-export XDG_RUNTIME_DIR=$RUNTIME PULSE_SERVER=unix:/nonexistent
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+private_display 1920x700 96 || { cat "$WORK/xvfb.log" >&2; exit 1; }
 
 "$BUILD/tests/ui/editor/editor_preview" --sample "$SAMPLE" --simulate "$MS" >/dev/null 2>&1 &
 PREVIEW_PID=$!

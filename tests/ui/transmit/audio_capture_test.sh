@@ -17,38 +17,18 @@ if ! command -v pulseaudio >/dev/null 2>&1; then
     exit 77
 fi
 
-WORK=$(mktemp -d)
-export XDG_RUNTIME_DIR="$WORK/runtime"
-export HOME="$WORK/home"
-export PULSE_CLIENTCONFIG="$WORK/client.conf"
-unset PULSE_SERVER
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
-echo "autospawn = no" > "$PULSE_CLIENTCONFIG"
-FIFO="$XDG_RUNTIME_DIR/robot.fifo"
+. "$(dirname "$0")/../../support/private_session.sh"
+private_session_begin
 READER=""
 
 stop_reader() {
-    if [ -n "$READER" ]; then
-        kill "$READER" 2>/dev/null
-        wait "$READER" 2>/dev/null
-        READER=""
-    fi
+    stop_pid "$READER"
+    READER=""
 }
 
 cleanup() {
     stop_reader
-    local pidfile="$XDG_RUNTIME_DIR/pulse/pid"
-    if [ -f "$pidfile" ]; then
-        local pid
-        pid=$(cat "$pidfile")
-        kill "$pid" 2>/dev/null
-        for _ in $(seq 50); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -9 "$pid" 2>/dev/null
-    fi
-    rm -rf "$WORK"
+    private_session_end
 }
 trap cleanup EXIT
 
@@ -57,27 +37,7 @@ fail() {
     exit 1
 }
 
-# The bytes of a file, one decimal value per line, without the silence (128) at both ends.
-trimmed() {
-    od -An -v -tu1 -w1 "$1" | awk '
-        { v[NR] = $1 + 0 }
-        END {
-            s = 1; while (s <= NR && v[s] == 128) s++
-            e = NR; while (e >= s && v[e] == 128) e--
-            for (i = s; i <= e; i++) print v[i]
-        }'
-}
-
-# Running as root only draws a warning with these flags.
-timeout 20 pulseaudio -n -D --exit-idle-time=-1 --disallow-exit --log-level=error \
-    -L module-native-protocol-unix \
-    -L "module-pipe-sink sink_name=robot file=$FIFO format=u8 rate=24000 channels=1 channel_map=mono use_system_clock_for_timing=yes" \
-    2>"$WORK/pulseaudio.log" || { cat "$WORK/pulseaudio.log" >&2; fail "pulseaudio did not start"; }
-for _ in $(seq 100); do
-    [ -p "$FIFO" ] && [ -S "$XDG_RUNTIME_DIR/pulse/native" ] && break
-    sleep 0.1
-done
-[ -p "$FIFO" ] && [ -S "$XDG_RUNTIME_DIR/pulse/native" ] || fail "the private sound server is not ready"
+private_sound_server || fail "the private sound server did not start"
 
 played=0
 for set in 1 2 3 4 5; do
@@ -95,17 +55,17 @@ for set in 1 2 3 4 5; do
         cat "$FIFO" >"$WORK/captured.raw" &
         READER=$!
         timeout 30 "$CLI" play "$file" >/dev/null || fail "$name: play failed"
-        trimmed "$WORK/rendered.raw" >"$WORK/rendered.txt"
+        trimmed_samples "$WORK/rendered.raw" >"$WORK/rendered.txt"
         [ -s "$WORK/rendered.txt" ] || fail "$name: nothing rendered"
         # The sink may still be passing the last samples on when the player has ended: wait for
         # as many as were rendered (bounded), then compare.
         for _ in $(seq 50); do
-            [ "$(trimmed "$WORK/captured.raw" | wc -l)" -ge "$(wc -l <"$WORK/rendered.txt")" ] && break
+            [ "$(trimmed_samples "$WORK/captured.raw" | wc -l)" -ge "$(wc -l <"$WORK/rendered.txt")" ] && break
             sleep 0.1
         done
         stop_reader
 
-        trimmed "$WORK/captured.raw" >"$WORK/captured.txt"
+        trimmed_samples "$WORK/captured.raw" >"$WORK/captured.txt"
         cmp -s "$WORK/captured.txt" "$WORK/rendered.txt" \
             || fail "$name: heard $(wc -l <"$WORK/captured.txt") samples, rendered $(wc -l <"$WORK/rendered.txt"), or they differ"
 

@@ -1,0 +1,122 @@
+# A private desktop session for the scripts that drive the real program: its own runtime
+# directory, home and temporary directory, a virtual display, and a sound server whose only sink
+# writes the signal's own format (8-bit unsigned, mono, 24000 Hz) into a FIFO. Nothing on this
+# machine disturbs it, and it disturbs nothing: another copy of the program, a real sound server,
+# a real display.
+#
+# Sourced, not run:
+#   . tests/support/private_session.sh
+#   private_session_begin          # WORK, HOME, TMPDIR, XDG_RUNTIME_DIR, no sound server found
+#   private_display 1024x768 95    # sets DISPLAY and XVFB_PID, or returns 1
+#   private_sound_server || ...    # sets FIFO, or returns 1 with the server's log on stderr
+#   private_session_end            # stops what was started and removes WORK (call it on EXIT)
+# Works under `set -euo pipefail`.
+
+WORK=""
+XVFB_PID=""
+FIFO=""
+
+# Ends a process the script started, waiting briefly; returns 0 when there is none.
+stop_pid() { # PID
+    local pid=$1
+    [ -n "$pid" ] || return 0
+    kill "$pid" 2>/dev/null || return 0
+    for _ in $(seq 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -9 "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    return 0
+}
+
+# The private directories. The temporary directory holds the program's single-instance lock; the
+# home, the file dialog's history; the runtime directory, the sound server's socket.
+private_session_begin() {
+    WORK=$(mktemp -d)
+    export XDG_RUNTIME_DIR="$WORK/runtime"
+    export HOME="$WORK/home"
+    export TMPDIR="$WORK/tmp"
+    export PULSE_CLIENTCONFIG="$WORK/client.conf"
+    unset PULSE_SERVER SESSION_MANAGER
+    mkdir -p "$HOME" "$TMPDIR"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    echo "autospawn = no" >"$PULSE_CLIENTCONFIG"
+}
+
+private_display_ready() {
+    for _ in $(seq 100); do
+        kill -0 "$XVFB_PID" 2>/dev/null || return 1
+        if xdotool getdisplaygeometry >/dev/null 2>&1; then
+            sleep 0.2 # a server already there answers at once, and ours then ends
+            kill -0 "$XVFB_PID" 2>/dev/null # ours, not another server's
+            return
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# A virtual screen of GEOMETRY (WIDTHxHEIGHT), on display NUMBER when it is free, else on one
+# the server chooses. Its log is $WORK/xvfb.log.
+private_display() { # GEOMETRY NUMBER
+    # -noreset: a server that resets whenever its last client leaves can refuse the next one.
+    local args=(-screen 0 "$1x24" -nolisten tcp -noreset)
+    local lock="/tmp/.X$2-lock"
+    if ! { [ -e "$lock" ] && kill -0 "$(tr -d ' ' <"$lock")" 2>/dev/null; }; then
+        Xvfb ":$2" "${args[@]}" >"$WORK/xvfb.log" 2>&1 &
+        XVFB_PID=$!
+        export DISPLAY=":$2"
+        private_display_ready && return 0
+        stop_pid "$XVFB_PID"
+    fi
+    Xvfb -displayfd 1 "${args[@]}" >"$WORK/display" 2>>"$WORK/xvfb.log" &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [ -s "$WORK/display" ] && break
+        kill -0 "$XVFB_PID" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    [ -s "$WORK/display" ] || return 1
+    export DISPLAY=":$(head -n 1 "$WORK/display")"
+    private_display_ready
+}
+
+# The sound server with its pipe sink "robot" writing into $FIFO. Running as root only draws a
+# warning with these flags.
+private_sound_server() {
+    FIFO="$XDG_RUNTIME_DIR/robot.fifo"
+    if ! timeout 20 pulseaudio -n -D --exit-idle-time=-1 --disallow-exit --log-level=error \
+        -L module-native-protocol-unix \
+        -L "module-pipe-sink sink_name=robot file=$FIFO format=u8 rate=24000 channels=1 channel_map=mono use_system_clock_for_timing=yes" \
+        2>"$WORK/pulseaudio.log"; then
+        cat "$WORK/pulseaudio.log" >&2
+        return 1
+    fi
+    for _ in $(seq 100); do
+        [ -p "$FIFO" ] && [ -S "$XDG_RUNTIME_DIR/pulse/native" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# The bytes of a file, one decimal value per line, without the silence (128) at both ends.
+trimmed_samples() { # FILE
+    od -An -v -tu1 -w1 "$1" | awk '
+        { v[NR] = $1 + 0 }
+        END {
+            s = 1; while (s <= NR && v[s] == 128) s++
+            e = NR; while (e >= s && v[e] == 128) e--
+            for (i = s; i <= e; i++) print v[i]
+        }'
+}
+
+private_session_end() {
+    [ -n "$WORK" ] || return 0
+    if [ -f "$XDG_RUNTIME_DIR/pulse/pid" ]; then
+        stop_pid "$(cat "$XDG_RUNTIME_DIR/pulse/pid")"
+    fi
+    stop_pid "$XVFB_PID"
+    rm -rf "$WORK"
+    WORK=""
+}
