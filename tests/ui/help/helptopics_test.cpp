@@ -91,6 +91,48 @@ TEST(HelpTopics, ListTextsInOrderWithTheirIndents)
     }
 }
 
+TEST(HelpTopics, TheTopicFileHoldsEveryListTextAndEveryText)
+{
+    ASSERT_EQ(HelpTopics().size(), HelpTopicCount);
+    int listTexts = 0;
+    int texts = 0;
+    for (int entry = 0; entry < ManualTopicCount; ++entry) {
+        listTexts += !HelpListText(entry).isEmpty();
+        texts += !HelpTopicText(entry).isEmpty();
+    }
+    EXPECT_EQ(listTexts, 107);
+    EXPECT_EQ(texts, 90);
+    EXPECT_TRUE(HelpListText(HelpTopicCount).isEmpty());
+    EXPECT_TRUE(HelpTopicText(-1).isEmpty());
+}
+
+TEST(HelpTopicFile, EntriesTheirTextsAndTheCommentAbove)
+{
+    const QByteArray file = "# a comment\r\n"
+                            "not an entry either\n"
+                            "\n"
+                            "== \xe2\x96\xa0Heading\n"
+                            "\n"
+                            "==   Indented\r\n"
+                            "First line\r\n"
+                            "\r\n"
+                            "# still text\n"
+                            "==no space: text too\n"
+                            "\n"
+                            "\n"
+                            "== \xe3\x80\x80Last";
+    const QList<HelpTopicEntry> entries = ParseHelpTopics(file);
+    ASSERT_EQ(entries.size(), 3);
+    EXPECT_EQ(entries[0].ListText, QStringLiteral("■Heading"));
+    EXPECT_TRUE(entries[0].TopicText.isEmpty());
+    EXPECT_EQ(entries[1].ListText, QStringLiteral("  Indented"));
+    EXPECT_EQ(entries[1].TopicText,
+              QStringLiteral("First line\r\n\r\n# still text\r\n==no space: text too"));
+    EXPECT_EQ(entries[2].ListText, QStringLiteral("　Last"));
+    EXPECT_TRUE(entries[2].TopicText.isEmpty());
+    EXPECT_TRUE(ParseHelpTopics("# only a comment\n").isEmpty());
+}
+
 TEST(HelpTopics, GivenTextsAreExact)
 {
     EXPECT_EQ(HelpTopicText(13),
