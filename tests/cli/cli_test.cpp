@@ -1,11 +1,12 @@
 #include "cli/clicommands.h"
 #include "commandrun.h"
+#include "knownfiles.h"
 
 #include "model/programtext.h"
 #include "model/robotfile.h"
 #include "model/samples.h"
 
-#include "../model/testprinters.h"
+#include "testprinters.h"
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
@@ -57,26 +58,8 @@ TEST(CliSample, SetOneSlotOneIsTheKnownFile)
     ASSERT_EQ(r.code, ExitOk) << r.err.toStdString();
     EXPECT_TRUE(r.err.isEmpty());
 
-    const QStringList lines = {
-        "Quorvel50 J",
-        " 399 , 401 , 403 , 405 , 407 ",
-        "END",
-        " 398 ,29 0=",
-        " 408 ,30 0=",
-        QStringLiteral(u" 400 ,00 1=低 &H00FFFFFF"),
-        " 402 ,19 1=5 &H00FFFFFF",
-        " 404 ,09 1=0.5 &H00FFFFFF",
-        " 406 ,08 0=",
-        "END",
-        QStringLiteral(u"サンプルプログラム　（１）－１　「５秒間前進する」"),
-        QStringLiteral(u"5秒間前進して、ブレーキを使って停止するプログラム"),
-        "END",
-        " 0 ",
-        " 0 ",
-    };
-    QStringEncoder encoder("CP932");
-    const QByteArray expected = encoder.encode(lines.join(QStringLiteral("\r\n")) + "\r\n");
-    ASSERT_FALSE(encoder.hasError());
+    const QByteArray expected = zuvo::test::SampleOneOneFile();
+    ASSERT_FALSE(expected.isEmpty());
     EXPECT_EQ(readAll(path), expected);
 }
 

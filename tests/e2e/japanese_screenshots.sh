@@ -12,28 +12,18 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 BUILD=${1:-build}
 APP="$BUILD/src/app/zuvomatic"
-OUT=docs/screenshots
-mkdir -p "$OUT"
-
 . tests/support/private_session.sh
-private_session_begin
+private_screenshot_session 1920x1080 71
 mkdir -p "$WORK/files"
 export QT_QPA_PLATFORM=xcb
 export QT_QPA_PLATFORMTHEME= # Qt's own file dialog, as on every desktop
 printf 'Quorvel50 J\r\n\r\nEND\r\nEND\r\nEND\r\n 0 \r\n 0 \r\n' >"$WORK/files/robot.qvk"
 mkdir "$WORK/files/programs"
 
-APP_PID=
 stop_app() {
-    stop_pid "$APP_PID"
-    APP_PID=
+    stop_pid "$PROGRAM_PID"
+    PROGRAM_PID=
 }
-cleanup() {
-    stop_app
-    private_session_end
-}
-trap cleanup EXIT
-private_display 1920x1080 71 || { cat "$WORK/xvfb.log" >&2; exit 1; }
 
 await() { # TITLE: prints the id of the visible window with exactly that title
     timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
@@ -43,7 +33,7 @@ geometry() { # WINDOW: sets X, Y, WIDTH, HEIGHT
 }
 start_app() { # environment words...
     env "$@" "$APP" >/dev/null 2>&1 &
-    APP_PID=$!
+    PROGRAM_PID=$!
 }
 click() { xdotool mousemove --sync "$1" "$2" click 1; }
 

@@ -2,7 +2,7 @@
 
 #include <QGuiApplication>
 
-#include "../cli/commandrun.h"
+#include "commandrun.h"
 #include "cli/clicommands.h"
 #include "cli/picturecommands.h"
 #include "model/pngprogram.h"

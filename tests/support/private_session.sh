@@ -10,6 +10,8 @@
 #   private_display 1024x768 95    # sets DISPLAY and XVFB_PID, or returns 1
 #   private_sound_server || ...    # sets FIFO, or returns 1 with the server's log on stderr
 #   private_session_end            # stops what was started and removes WORK (call it on EXIT)
+# or, for a script that takes screenshots of one program into docs/screenshots (OUT):
+#   private_screenshot_session 1024x768 98   # PROGRAM_PID is stopped with the session on exit
 # Works under `set -euo pipefail`.
 
 WORK=""
@@ -119,4 +121,19 @@ private_session_end() {
     stop_pid "$XVFB_PID"
     rm -rf "$WORK"
     WORK=""
+}
+
+# The whole session of a screenshot script run from the tree's root: the private directories, a
+# display of GEOMETRY (the script ends when none can start), OUT for the pictures, and on exit
+# the program in PROGRAM_PID stopped and everything removed.
+private_screenshot_session() { # GEOMETRY NUMBER
+    private_session_begin
+    PROGRAM_PID=""
+    trap 'stop_pid "$PROGRAM_PID"; private_session_end' EXIT
+    if ! private_display "$1" "$2"; then
+        cat "$WORK/xvfb.log" >&2
+        exit 1
+    fi
+    OUT=docs/screenshots
+    mkdir -p "$OUT"
 }

@@ -2,6 +2,7 @@
 #include "model/robotfile.h"
 #include "model/samples.h"
 
+#include "knownfiles.h"
 #include "testprinters.h"
 #include <QDir>
 #include <QFile>
@@ -19,11 +20,8 @@ namespace {
 
 QByteArray cp932Lines(const QStringList &lines)
 {
-    QStringEncoder encoder("CP932");
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += encoder.encode(line + QStringLiteral("\r\n"));
-    EXPECT_FALSE(encoder.hasError());
+    const QByteArray bytes = zuvo::test::Cp932Lines(lines);
+    EXPECT_FALSE(bytes.isEmpty());
     return bytes;
 }
 
@@ -72,23 +70,8 @@ RobotFileReadResult parseTail(const QStringList &tail)
 TEST(RobotFile, SampleOneOneGivesTheKnownFifteenLines)
 {
     const WorkingProgram p = LoadSlotText(BuiltInSampleSet(1).programs[0]);
-    const QByteArray expected = cp932Lines({
-        "Quorvel50 J",
-        " 399 , 401 , 403 , 405 , 407 ",
-        "END",
-        " 398 ,29 0=",
-        " 408 ,30 0=",
-        QStringLiteral(u" 400 ,00 1=低 &H00FFFFFF"),
-        " 402 ,19 1=5 &H00FFFFFF",
-        " 404 ,09 1=0.5 &H00FFFFFF",
-        " 406 ,08 0=",
-        "END",
-        QStringLiteral(u"サンプルプログラム　（１）－１　「５秒間前進する」"),
-        QStringLiteral(u"5秒間前進して、ブレーキを使って停止するプログラム"),
-        "END",
-        " 0 ",
-        " 0 ",
-    });
+    const QByteArray expected = zuvo::test::SampleOneOneFile();
+    ASSERT_FALSE(expected.isEmpty());
     const RobotFileEncoding encoding = EncodeRobotFile(p);
     EXPECT_EQ(encoding.bytes, expected);
     EXPECT_TRUE(encoding.memoChanges.replacedCharacters.isEmpty());

@@ -5,7 +5,7 @@
 #include "model/programtext.h"
 #include "model/robotfile.h"
 
-#include "../model/tinypng.h"
+#include "tinypng.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

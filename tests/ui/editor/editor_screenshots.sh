@@ -6,21 +6,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/../../.."
 BUILD=${1:-build}
-OUT=docs/screenshots
-mkdir -p "$OUT"
-
 . tests/support/private_session.sh
-private_session_begin
-PREVIEW_PID=
-cleanup() {
-    stop_pid "$PREVIEW_PID"
-    private_session_end
-}
-trap cleanup EXIT
-private_display 1024x768 98 || { cat "$WORK/xvfb.log" >&2; exit 1; }
+private_screenshot_session 1024x768 98
 
 "$BUILD/tests/ui/editor/editor_preview" >/dev/null 2>&1 &
-PREVIEW_PID=$!
+PROGRAM_PID=$!
 WINDOW=$(xdotool search --sync --name 'Zuvomatic')
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$WINDOW")" # X, Y, WIDTH, HEIGHT

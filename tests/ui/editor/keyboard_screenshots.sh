@@ -7,23 +7,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/../../.."
 BUILD=${1:-build}
-OUT=docs/screenshots
-mkdir -p "$OUT"
-
 . tests/support/private_session.sh
-private_session_begin
-PREVIEW_PID=
-cleanup() {
-    stop_pid "$PREVIEW_PID"
-    private_session_end
-}
-trap cleanup EXIT
-private_display 1800x1400 73 || { cat "$WORK/xvfb.log" >&2; exit 1; }
+private_screenshot_session 1800x1400 73
 
 shoot() { # scale suffix
     local scale=$1 suffix=$2
     QT_SCALE_FACTOR=$scale "$BUILD/tests/ui/editor/editor_preview" >/dev/null 2>&1 &
-    PREVIEW_PID=$!
+    PROGRAM_PID=$!
     local window
     window=$(xdotool search --sync --name 'Zuvomatic')
     sleep 1
@@ -54,9 +44,8 @@ shoot() { # scale suffix
     sleep 0.1
     import -window root -crop "$crop" +repage "$OUT/keyboard-blinking$suffix.png"
 
-    kill "$PREVIEW_PID" 2>/dev/null || true
-    wait "$PREVIEW_PID" 2>/dev/null || true
-    PREVIEW_PID=
+    stop_pid "$PROGRAM_PID"
+    PROGRAM_PID=
 }
 
 shoot 1 ""

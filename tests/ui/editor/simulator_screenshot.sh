@@ -7,22 +7,12 @@ cd "$(dirname "$0")/../../.."
 BUILD=${1:-build}
 SAMPLE=${2:-1}
 MS=${3:-2500}
-OUT=docs/screenshots
-mkdir -p "$OUT"
-
 # No sound server can be found: a beep of the simulator must not reach a real one.
 . tests/support/private_session.sh
-private_session_begin
-PREVIEW_PID=
-cleanup() {
-    stop_pid "$PREVIEW_PID"
-    private_session_end
-}
-trap cleanup EXIT
-private_display 1920x700 96 || { cat "$WORK/xvfb.log" >&2; exit 1; }
+private_screenshot_session 1920x700 96
 
 "$BUILD/tests/ui/editor/editor_preview" --sample "$SAMPLE" --simulate "$MS" >/dev/null 2>&1 &
-PREVIEW_PID=$!
+PROGRAM_PID=$!
 timeout 30 xdotool search --sync --name 'シミュレータ' >/dev/null
 sleep 1.5 # the first paint of both windows and a blink tick
 import -window root -crop 1920x660+0+0 +repage "$OUT/simulator-editor.png"
