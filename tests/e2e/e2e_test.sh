@@ -246,13 +246,8 @@ done
 await_gone 'データ送信'
 stop_reader
 shot sent
-trimmed_samples "$WORK/captured.raw" >"$WORK/captured.txt"
-cmp -s "$WORK/captured.txt" "$WORK/rendered.txt" \
-    || fail "heard $(wc -l <"$WORK/captured.txt") samples, rendered $(wc -l <"$WORK/rendered.txt"), or they differ"
-timeout 10 "$CLI" decode --raw "$WORK/captured.raw" >"$WORK/decoded.txt" \
-    || fail "the heard frame does not decode with its checksum"
-head -n 1 "$WORK/decoded.txt" | cmp -s - "$WORK/image.txt" \
-    || fail "heard $(head -n 1 "$WORK/decoded.txt"), compiled $(cat "$WORK/image.txt")"
+heard_exactly "$CLI" "$WORK/captured.raw" "$WORK/rendered.txt" "$WORK/image.txt" \
+    || fail "$HEARD_PROBLEM"
 echo "sent: $(wc -l <"$WORK/rendered.txt") samples heard exactly, the frame decodes to the image"
 
 # --- the signal as a WAV file: ツール > 信号をWAVファイルに保存, a name without extension

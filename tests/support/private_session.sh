@@ -113,6 +113,26 @@ trimmed_samples() { # FILE
         }'
 }
 
+# Whether the signal the sink heard (CAPTURED, raw samples) is exactly the one RENDERED (trimmed
+# samples, one a line) and its frame decodes with its checksum, through CLI, to the TransmitImage
+# in IMAGE. Otherwise HEARD_PROBLEM says what differs.
+heard_exactly() { # CLI CAPTURED RENDERED IMAGE
+    local captured="$WORK/heard.txt" decoded="$WORK/heard-decoded.txt"
+    trimmed_samples "$2" >"$captured"
+    if ! cmp -s "$captured" "$3"; then
+        HEARD_PROBLEM="heard $(wc -l <"$captured") samples, rendered $(wc -l <"$3"), or they differ"
+        return 1
+    fi
+    if ! timeout 10 "$1" decode --raw "$2" >"$decoded"; then
+        HEARD_PROBLEM="the heard frame does not decode with its checksum"
+        return 1
+    fi
+    if ! head -n 1 "$decoded" | cmp -s - "$4"; then
+        HEARD_PROBLEM="heard $(head -n 1 "$decoded"), compiled $(cat "$4")"
+        return 1
+    fi
+}
+
 private_session_end() {
     [ -n "$WORK" ] || return 0
     if [ -f "$XDG_RUNTIME_DIR/pulse/pid" ]; then

@@ -240,8 +240,18 @@ private:
     // The keyboard mode (session_keyboard.cpp)
     void keepKeyCursorInView();
     void followKeyCursor(); // column and row boxes, a carried icon, the message area
+    // The key cursor's cell and what a click may change, taken before the click.
+    struct KeyClickStart
+    {
+        int cell;
+        int content;
+        int mark;
+        int boxState;
+        int moveSlot;
+    };
+    KeyClickStart keyClickStart() const;
     // After a key's click: says what it did where the operation left only the hint.
-    void reportKeyClick(int cell, int content, int mark, int boxState, int moveSlot);
+    void reportKeyClick(const KeyClickStart &start);
     bool messageShowsHint(); // the message area shows the hint on white
 
     // The check driver (session_check.cpp)

@@ -170,22 +170,17 @@ void EditorSession::KeyCursorClick(bool leftButton)
     if (m_state.KeyboardMode == 0)
         return;
     ChangeScope scope(*this);
-    const int cell = m_state.KeyCursor;
-    const int x = CellX(cell);
-    const int y = CellY(cell);
-    const int content = m_program.CellContent(x, y);
-    const int mark = m_program.CellMark(x, y);
-    const int boxState = m_state.BoxState;
-    const int moveSlot = m_state.MoveSlot;
+    const KeyClickStart start = keyClickStart();
+    const int content = start.content;
     // The mouse's road: a press on an icon's cell belongs to its picture (while an icon is
     // carried, that click is its destination), every other click to the drawing surface.
     if (ContentHoldsIcon(content) && ContentSlot(content) < IconSlotLimit) {
         IconPress(ContentSlot(content), leftButton);
         IconRelease(ContentSlot(content));
     } else {
-        SurfaceRelease(x, y, leftButton);
+        SurfaceRelease(CellX(start.cell), CellY(start.cell), leftButton);
     }
-    reportKeyClick(cell, content, mark, boxState, moveSlot);
+    reportKeyClick(start);
 }
 
 void EditorSession::KeyCursorDoubleClick()
@@ -193,18 +188,13 @@ void EditorSession::KeyCursorDoubleClick()
     if (m_state.KeyboardMode == 0)
         return;
     ChangeScope scope(*this);
-    const int cell = m_state.KeyCursor;
-    const int x = CellX(cell);
-    const int y = CellY(cell);
-    const int content = m_program.CellContent(x, y);
-    const int mark = m_program.CellMark(x, y);
-    const int boxState = m_state.BoxState;
-    const int moveSlot = m_state.MoveSlot;
-    if (moveSlot < 0 && ContentHoldsIcon(content) && ContentSlot(content) < IconSlotLimit) {
+    const KeyClickStart start = keyClickStart();
+    const int content = start.content;
+    if (start.moveSlot < 0 && ContentHoldsIcon(content) && ContentSlot(content) < IconSlotLimit) {
         const int slot = ContentSlot(content);
         // The double-click's first click selects the icon. An icon the keyboard has already
         // selected needs only the second: a first click would unselect it again.
-        if (!(mark == 1 && m_state.CurrentCell == cell)) {
+        if (!(start.mark == 1 && m_state.CurrentCell == start.cell)) {
             IconPress(slot, true);
             IconRelease(slot);
         }
@@ -214,7 +204,7 @@ void EditorSession::KeyCursorDoubleClick()
     } else {
         SurfaceDoubleClick();
     }
-    reportKeyClick(cell, content, mark, boxState, moveSlot);
+    reportKeyClick(start);
 }
 
 bool EditorSession::messageShowsHint()
@@ -226,8 +216,16 @@ bool EditorSession::messageShowsHint()
     return hint && m_view.messageBackground == ColourWhite;
 }
 
-void EditorSession::reportKeyClick(int cell, int content, int mark, int boxState, int moveSlot)
+EditorSession::KeyClickStart EditorSession::keyClickStart() const
 {
+    const int cell = m_state.KeyCursor;
+    return {cell, m_program.CellContent(CellX(cell), CellY(cell)),
+            m_program.CellMark(CellX(cell), CellY(cell)), m_state.BoxState, m_state.MoveSlot};
+}
+
+void EditorSession::reportKeyClick(const KeyClickStart &start)
+{
+    const auto [cell, content, mark, boxState, moveSlot] = start;
     const int x = CellX(cell);
     const int y = CellY(cell);
     const int now = m_program.CellContent(x, y);

@@ -65,14 +65,8 @@ for set in 1 2 3 4 5; do
         done
         stop_reader
 
-        trimmed_samples "$WORK/captured.raw" >"$WORK/captured.txt"
-        cmp -s "$WORK/captured.txt" "$WORK/rendered.txt" \
-            || fail "$name: heard $(wc -l <"$WORK/captured.txt") samples, rendered $(wc -l <"$WORK/rendered.txt"), or they differ"
-
-        timeout 10 "$CLI" decode --raw "$WORK/captured.raw" >"$WORK/decoded.txt" \
-            || fail "$name: the heard frame does not decode with its checksum"
-        head -n 1 "$WORK/decoded.txt" | cmp -s - "$WORK/image.txt" \
-            || fail "$name: decoded $(head -n 1 "$WORK/decoded.txt"), compiled $(cat "$WORK/image.txt")"
+        heard_exactly "$CLI" "$WORK/captured.raw" "$WORK/rendered.txt" "$WORK/image.txt" \
+            || fail "$name: $HEARD_PROBLEM"
         echo "$name: $(wc -l <"$WORK/rendered.txt") samples heard exactly"
     done
 done
