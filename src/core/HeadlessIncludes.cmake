@@ -1,6 +1,5 @@
 # Reads the compiler's dependency files (*.o.d) of one headless library and fails on any header
 # that belongs to a Qt module other than Qt Core, or to a folder of the tree outside src/core.
-# Generated files of the build tree (moc) are the library's own.
 #
 # cmake -DTARGET=zuvo_model -DOBJECT_DIR=<its CMakeFiles/zuvo_model.dir>
 #       -DCOMPILE_DIR=<its binary folder> -DSOURCE_DIR=<tree> -DBINARY_DIR=<build tree>
@@ -47,19 +46,25 @@ foreach(depfile IN LISTS depfiles)
             endif()
         endif()
 
+        # The build tree's files (moc) are the library's own; the tree's must be in src/core;
+        # of the rest, only Qt Core. (A tree under a folder named Qt... is still the tree.)
         set(why "")
-        string(REGEX MATCHALL "/Qt[A-Z][A-Za-z0-9]*/" modules "${path}")
-        foreach(module IN LISTS modules)
-            if(NOT module STREQUAL "/QtCore/")
-                string(REPLACE "/" "" module ${module})
-                set(why "a header of ${module}")
-            endif()
-        endforeach()
         cmake_path(IS_PREFIX BINARY_DIR ${path} NORMALIZE in_build)
         cmake_path(IS_PREFIX SOURCE_DIR ${path} NORMALIZE in_tree)
         cmake_path(IS_PREFIX core_dir ${path} NORMALIZE in_core)
-        if(in_tree AND NOT in_build AND NOT in_core)
-            set(why "a file of the tree outside src/core")
+        if(in_build)
+        elseif(in_tree)
+            if(NOT in_core)
+                set(why "a file of the tree outside src/core")
+            endif()
+        else()
+            string(REGEX MATCHALL "/Qt[A-Z][A-Za-z0-9]*/" modules "${path}")
+            foreach(module IN LISTS modules)
+                if(NOT module STREQUAL "/QtCore/")
+                    string(REPLACE "/" "" module ${module})
+                    set(why "a header of ${module}")
+                endif()
+            endforeach()
         endif()
         if(why)
             # The first header out of place is the one the source reached first; the rest come
