@@ -1,3 +1,4 @@
+#include "commandrun.h"
 #include "flowpicture.h"
 #include "widgetapp.h"
 
@@ -14,29 +15,13 @@
 
 using namespace zuvo;
 using namespace zuvo::cli;
+using zuvo::cli::test::CommandRun;
+using zuvo::cli::test::run;
 
 namespace {
 
 const QString Example
     = QStringLiteral("01 3A 5C C4 B4 E1 F1 F9 00 00 00 00 00 00 00 00 51 C0 05 00 FF 15");
-
-struct CommandRun
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-CommandRun run(CommandFunction command, const QStringList &args)
-{
-    CommandRun result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.code = command(args, out, err);
-    out.flush();
-    err.flush();
-    return result;
-}
 
 class CliSignal : public ::testing::Test
 {
@@ -44,7 +29,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        ASSERT_TRUE(WriteRobotFile(test::DrawProgram({QStringLiteral("B-F-W-E")}), example).ok);
+        ASSERT_TRUE(
+            WriteRobotFile(zuvo::test::DrawProgram({QStringLiteral("B-F-W-E")}), example).ok);
     }
     QString path(const QString &name) const { return dir.filePath(name); }
 
@@ -67,14 +53,14 @@ TEST_F(CliSignal, CompileAndSymbols)
 
     // Refused by the generator, by the check, unreadable, wrong arguments.
     const QString bare = path(QStringLiteral("bare.qvk"));
-    ASSERT_TRUE(WriteRobotFile(test::DrawProgram({QStringLiteral("B-E")}), bare).ok);
+    ASSERT_TRUE(WriteRobotFile(zuvo::test::DrawProgram({QStringLiteral("B-E")}), bare).ok);
     r = run(commandCompile, {bare});
     EXPECT_EQ(r.code, ExitRefused);
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_EQ(r.err, QStringLiteral(u"プログラムは送信されません。\nデータ数は0個です。\n"));
 
     const QString loose = path(QStringLiteral("loose.qvk"));
-    ASSERT_TRUE(WriteRobotFile(test::DrawProgram({QStringLiteral("B-F E")}), loose).ok);
+    ASSERT_TRUE(WriteRobotFile(zuvo::test::DrawProgram({QStringLiteral("B-F E")}), loose).ok);
     r = run(commandSymbols, {loose});
     EXPECT_EQ(r.code, ExitRefused);
     EXPECT_TRUE(r.err.contains(QStringLiteral(u"点滅アイコンは接続不良です")));
@@ -133,8 +119,8 @@ TEST_F(CliSignal, WavAndDecode)
 
 TEST_F(CliSignal, PlayWithoutASoundServerFails)
 {
-    test::isolateFromSoundServer();
-    test::widgetApp();
+    zuvo::test::isolateFromSoundServer();
+    zuvo::test::widgetApp();
     const CommandRun r = run(commandPlay, {example});
     EXPECT_EQ(r.code, ExitRefused);
     EXPECT_EQ(r.err, SignalPlayer::noDeviceText() + u'\n');
