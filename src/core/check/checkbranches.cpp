@@ -1,8 +1,8 @@
 #include "check/checkbranches.h"
 
 #include "check/neighbourscan.h"
-#include "check/stagecolours.h"
 #include "check/stagefailure.h"
+#include "model/colours.h"
 #include "model/iconcatalogue.h"
 #include "model/parameterstring.h"
 
@@ -239,7 +239,7 @@ void BranchCheck::walkTwo()
             = QStringLiteral(u"分岐後、合流に収束していません <%1>。").arg(CheckStepLimit + 2);
         m_mergeText.clear();
         m_status.clear();
-        m_result.background = StepLimitColour;
+        m_result.background = ColourWarning;
         m_result.checkStage = 0;
         return;
     }
@@ -267,7 +267,7 @@ StageResult BranchCheck::run()
             m_mergeText.clear();
             m_status.clear();
             m_result.checkStage = 0;
-            m_result.background = StepLimitColour;
+            m_result.background = ColourWarning;
         } else {
             walkTwo();
         }

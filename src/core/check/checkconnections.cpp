@@ -1,8 +1,8 @@
 #include "check/checkconnections.h"
 
 #include "check/neighbourscan.h"
-#include "check/stagecolours.h"
 #include "check/stagefailure.h"
+#include "model/colours.h"
 #include "model/iconcatalogue.h"
 #include "model/parameterstring.h"
 

@@ -1,8 +1,8 @@
 #include "check/checkloops.h"
 
 #include "check/checkbranches.h"
-#include "check/stagecolours.h"
 #include "check/stagefailure.h"
+#include "model/colours.h"
 #include "model/iconcatalogue.h"
 #include "model/parameterstring.h"
 

@@ -1,5 +1,6 @@
 #include "codegen/generateprogram.h"
 
+#include "model/colours.h"
 #include "model/iconcatalogue.h"
 #include "model/numbers.h"
 
@@ -14,8 +15,6 @@ constexpr int IterationLimit = 500;
 constexpr int EmissionLimit = 201;
 constexpr int StackEntries = 10; // entry 10 of each stack is its pointer
 constexpr int BracketDepthLimit = 9; // Loop and Repeat addresses are kept while the pointer < 9
-constexpr quint32 Green = 0x10ff00; // "&Hff10"
-constexpr quint32 White = 0xffffff;
 const QString CrLf = QStringLiteral("\r\n");
 
 // The FlowTable breaks a guarantee of the check; generation stops without reading further.
@@ -137,7 +136,7 @@ GenerateResult nothingToSend()
     GenerateResult result;
     result.outcome = GenerateOutcome::NothingToSend;
     result.text = QStringLiteral(u"プログラムは送信されません。") + CrLf + countLine(0, true);
-    result.background = Green;
+    result.background = ColourWarning;
     result.beeps = true;
     return result;
 }
@@ -147,7 +146,7 @@ GenerateResult walkFailure(GenerateOutcome outcome, const QString &text, int bli
     GenerateResult result;
     result.outcome = outcome;
     result.text = text;
-    result.background = Green;
+    result.background = ColourWarning;
     result.beeps = true;
     result.hidesTxData = true;
     if (blinkCell >= 0 && blinkCell <= LastCellIndex)
@@ -419,14 +418,14 @@ GenerateResult Generator::run()
 
     if (result.ProgramByteCount > ProgramByteLimit) {
         result.outcome = GenerateOutcome::TooLarge;
-        result.background = Green;
+        result.background = ColourWarning;
         result.beeps = true;
         result.text = QStringLiteral(u"プログラムが大き過ぎます。送信不可。") + CrLf
             + countLine(result.ProgramByteCount, false);
         return result;
     }
     result.outcome = GenerateOutcome::Ready;
-    result.background = White;
+    result.background = ColourWhite;
     return result;
 }
 

@@ -3,6 +3,7 @@
 // resolves the jumps and writes the TransmitImage as the hex text of TXdata.
 
 #include "check/flowtable.h"
+#include "model/colours.h"
 #include "model/workingprogram.h"
 
 #include <QByteArray>
@@ -33,7 +34,7 @@ struct GenerateResult
     // The message area after this run; for Ready the caller writes SentText once the
     // transmission window has closed.
     QString text;
-    quint32 background = 0xffffff; // 0xRRGGBB
+    quint32 background = ColourWhite; // 0xRRGGBB
     bool beeps = false; // two system beeps
     QList<int> blinkCells; // CellIndex values whose CellMark becomes 1
     // Loop error, repeat error, iteration limit and a broken FlowTable run ResetGrammarCheck,

@@ -3,6 +3,8 @@
 // which of them an icon shows, with which value on which background. The grid and the pictures
 // of a program both read them from here.
 
+#include "model/colours.h"
+
 #include <QString>
 #include <array>
 
@@ -11,7 +13,7 @@ namespace zuvo {
 struct ValueLabel
 {
     QString text;
-    quint32 background = 0xffffff; // 0xRRGGBB
+    quint32 background = ColourWhite; // 0xRRGGBB
     bool visible = false;
 };
 

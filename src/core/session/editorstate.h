@@ -3,6 +3,7 @@
 // visible on screen (painted cell colours, icon pictures, value labels, tray, message area,
 // tabs, buttons, menus, debug boxes). Widgets paint from this; tests assert on it.
 
+#include "model/colours.h"
 #include "model/programtext.h"
 #include "model/valuelabels.h"
 #include "model/workingprogram.h"
@@ -16,10 +17,6 @@
 namespace zuvo {
 
 constexpr int ProgramSlotCount = 4;
-constexpr quint32 ColourWhite = 0xffffff; // "&Hffffff"
-constexpr quint32 ColourBlink = 0xff8000; // "&H80ff", orange
-constexpr quint32 ColourCorner = 0x00ff00; // "&H0000FF00", green
-constexpr quint32 ColourWarning = 0x10ff00; // "&Hff10"
 
 // The undo checkpoint, also the staging copy of a program being read.
 struct UndoSnapshot
