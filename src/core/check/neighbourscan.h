@@ -22,7 +22,7 @@ struct NeighbourScanResult
 {
     std::array<LinkState, ScanDirections> state {LinkState::NoLine, LinkState::NoLine,
                                                  LinkState::NoLine, LinkState::NoLine};
-    // Icon slot of each linked neighbour (its CellContent mod 1000), -1 elsewhere.
+    // Icon slot of each linked neighbour (ContentSlot of its CellContent), -1 elsewhere.
     std::array<int, ScanDirections> neighbourSlot {-1, -1, -1, -1};
     int linkCount = 0;
     bool dangling = false; // some direction is dangling: the scanned icon blinks

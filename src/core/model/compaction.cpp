@@ -27,7 +27,7 @@ QList<CompactionMove> CompactIconSlots(WorkingProgram &program)
         // The cell tells the icon's code; the parameters are the fallback should the two disagree.
         const int code = ContentHoldsIcon(content) ? ContentIconCode(content)
                                                    : ParamsIconCode(program.SlotParams[p]);
-        content = static_cast<qint16>(code * 1000 + q);
+        content = IconCellContent(code, q);
         program.SlotCell[q] = program.SlotCell[p];
         program.SlotParams[q] = program.SlotParams[p];
         program.freeSlot(p);

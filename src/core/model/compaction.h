@@ -17,9 +17,9 @@ struct CompactionMove
 };
 
 // Moves each icon into the lowest free slot, keeping the order of the slots; the icon's cell
-// gets IconCode * 1000 + its new slot. SlotCount becomes the number of slots in use; a program
-// without gaps is left unchanged. Throws LatticeIndexError when a slot names a cell outside
-// the lattice (the moves made before it stay made).
+// gets the IconCellContent of its code and new slot. SlotCount becomes the number of slots in use;
+// a program without gaps is left unchanged. Throws LatticeIndexError when a slot names a cell
+// outside the lattice (the moves made before it stay made).
 QList<CompactionMove> CompactIconSlots(WorkingProgram &program);
 
 } // namespace zuvo

@@ -61,7 +61,7 @@ void readIcons(const QString &list, WorkingProgram &staging)
         // A negative CellIndex is a free slot: its pair is dropped.
         if (!last && isIconCellIndex(cell) && isValidIconCode(code)
             && staging.CellContent.atIndex(int(cell)) == EmptyCell) {
-            staging.CellContent.atIndex(int(cell)) = qint16(code * 1000 + slot);
+            staging.CellContent.atIndex(int(cell)) = IconCellContent(code, slot);
             staging.SlotCell[slot] = qint16(cell);
             staging.SlotParams[slot] = params;
             ++slot;

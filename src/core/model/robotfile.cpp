@@ -166,7 +166,7 @@ QString readLists(FieldReader &reader, WorkingProgram &staging)
         const int code = ParamsIconCode(*params);
         if (!isValidIconCode(code))
             return IconCodeBrokenReason;
-        staging.CellContent.atIndex(*v) = qint16(code * 1000 + pairs);
+        staging.CellContent.atIndex(*v) = IconCellContent(code, pairs);
         staging.SlotCell[pairs] = qint16(*v);
         staging.SlotParams[pairs] = *params;
         ++pairs;

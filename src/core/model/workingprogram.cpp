@@ -29,10 +29,10 @@ void WorkingProgram::clearLattice()
 
 void WorkingProgram::PlaceStartAndEnd()
 {
-    CellContent(2, 4) = IconBegin * 1000 + 0;
+    CellContent(2, 4) = IconCellContent(IconBegin, 0);
     SlotCell[0] = BeginCellIndex;
     SlotParams[0] = DefaultParams(IconBegin);
-    CellContent(20, 4) = IconEnd * 1000 + 1;
+    CellContent(20, 4) = IconCellContent(IconEnd, 1);
     SlotCell[1] = EndCellIndex;
     SlotParams[1] = DefaultParams(IconEnd);
     SlotCount = 2;
@@ -60,7 +60,7 @@ int WorkingProgram::placeNewIcon(int x, int y, int code, const QString &params)
     const int slot = SlotCount;
     if (slot < 0 || slot >= IconSlotLimit)
         throw LatticeIndexError("no icon slot left");
-    CellContent(x, y) = static_cast<qint16>(code * 1000 + slot);
+    CellContent(x, y) = IconCellContent(code, slot);
     SlotParams[slot] = params;
     SlotCell[slot] = static_cast<qint16>(CellIndex(x, y));
     ClaimSlot();
@@ -70,7 +70,7 @@ int WorkingProgram::placeNewIcon(int x, int y, int code, const QString &params)
 void WorkingProgram::replaceIcon(int x, int y, int code)
 {
     const int slot = ContentSlot(CellContent(x, y));
-    CellContent(x, y) = static_cast<qint16>(code * 1000 + slot);
+    CellContent(x, y) = IconCellContent(code, slot);
     SlotParams.at(slot) = DefaultParams(code);
 }
 

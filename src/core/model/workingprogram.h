@@ -48,7 +48,12 @@ private:
     std::array<T, StorageColumns * StorageRows> m_values;
 };
 
-// Decoding of an icon cell's CellContent value.
+// An icon cell's CellContent holds its IconCode and its icon slot in one value; the encoding
+// and its decoding are these, and only these.
+constexpr qint16 IconCellContent(int code, int slot)
+{
+    return static_cast<qint16>(code * 1000 + slot);
+}
 constexpr int ContentIconCode(int value)
 {
     return value / 1000;

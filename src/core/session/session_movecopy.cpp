@@ -218,7 +218,7 @@ bool EditorSession::copyOneCell(int sx, int sy, int tx, int ty)
         targetSlot = ContentSlot(target);
         if (targetSlot >= IconSlotLimit)
             return true;
-        m_program.CellContent(tx, ty) = static_cast<qint16>(code * 1000 + targetSlot);
+        m_program.CellContent(tx, ty) = IconCellContent(code, targetSlot);
         m_program.SlotParams[targetSlot] = m_program.SlotParams[sourceSlot];
     }
     ShowIconAt(tx, ty);
