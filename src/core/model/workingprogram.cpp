@@ -21,7 +21,7 @@ WorkingProgram WorkingProgram::newProgram()
 void WorkingProgram::clearLattice()
 {
     CellContent.fill(EmptyCell);
-    CellMark.fill(0);
+    CellMark.fill(MarkNormal);
     SlotCell.fill(-1);
     SlotParams.fill(FreeSlotParams);
     SlotCount = 0;

@@ -16,6 +16,11 @@ constexpr qint16 EmptyCell = -1;
 constexpr qint16 LineCell = 999;
 inline const QString FreeSlotParams = QStringLiteral("***");
 inline const QString NewProgramMemo = QStringLiteral(u"プログラム履歴　メモ");
+// CellMark: normal; selected (the cell blinks, and only this mark counts as selected); settle:
+// the next blink tick draws the cell in its normal state and sets the mark back to normal.
+constexpr qint16 MarkNormal = 0;
+constexpr qint16 MarkSelected = 1;
+constexpr qint16 MarkSettle = 2;
 constexpr int BeginCellIndex = 398; // (2, 4)
 constexpr int EndCellIndex = 416; // (20, 4)
 
@@ -70,7 +75,7 @@ constexpr bool ContentHoldsIcon(int value)
 struct WorkingProgram
 {
     CellGrid<qint16> CellContent {EmptyCell};
-    CellGrid<qint16> CellMark {0};
+    CellGrid<qint16> CellMark {MarkNormal};
     std::array<qint16, IconSlotLimit> SlotCell {};
     std::array<QString, IconSlotLimit> SlotParams {};
     int SlotCount = 0;

@@ -82,7 +82,7 @@ void EditorSession::applyStageResult(const StageResult &result, int stage)
 {
     for (int cell : result.blinkCells)
         if (cell >= 0 && cell <= LastCellIndex)
-            m_program.CellMark.atIndex(cell) = 1;
+            m_program.CellMark.atIndex(cell) = MarkSelected;
     if (result.runtimeFailure) {
         m_prompts.showMessage(StageFailureTitle, StageFailureText, MessageIcon::Critical);
         m_state.CheckStage = 0;
@@ -138,7 +138,7 @@ void EditorSession::generateSignal(const SignalDelivery &deliver)
         m_prompts.showMessage(ApplicationTitle, generated.messageBoxText, MessageIcon::None);
     for (int cell : generated.blinkCells)
         if (cell >= 0 && cell <= LastCellIndex)
-            m_program.CellMark.atIndex(cell) = 1;
+            m_program.CellMark.atIndex(cell) = MarkSelected;
     if (generated.writesTxData) {
         m_view.txData = generated.txData;
         if (m_state.HexDisp == 1 && m_view.scroll.windowWidth * 15 > 14000)

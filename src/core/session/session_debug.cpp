@@ -85,7 +85,7 @@ void EditorSession::copyBoxToClip(bool cut)
         for (int x = m_state.BoxX; x < m_state.BoxX + m_state.BoxWidth; ++x) {
             if (!insideLattice(x, y))
                 continue;
-            m_program.CellMark(x, y) = 2;
+            m_program.CellMark(x, y) = MarkSettle;
             if (m_program.holdsLine(x, y)) {
                 clip.addLine(x, y);
                 if (cut) {
@@ -135,7 +135,7 @@ void EditorSession::PasteClip()
         || cell > LastCellIndex)
         return;
     SaveUndoSnapshot();
-    m_program.CellMark(CellX(cell), CellY(cell)) = 2;
+    m_program.CellMark(CellX(cell), CellY(cell)) = MarkSettle;
     const QPoint origin = AlignPasteOrigin(CellX(cell), CellY(cell), m_state.ClipParity);
     bool edited = false;
 
@@ -170,7 +170,7 @@ void EditorSession::PasteClip()
     m_state.CurrentCell = -1;
     // The aligned origin may lie one column or row before the lattice.
     if (insideLattice(origin.x(), origin.y()))
-        m_program.CellMark(origin.x(), origin.y()) = 2;
+        m_program.CellMark(origin.x(), origin.y()) = MarkSettle;
     DropBoxAnchor();
     hideIconParameters();
     if (edited)
@@ -190,7 +190,7 @@ void EditorSession::RemoveCurrentIcon()
         markProgramEdited();
     }
     m_state.CurrentCell = -1;
-    m_program.CellMark(x, y) = 2;
+    m_program.CellMark(x, y) = MarkSettle;
     hideIconParameters();
 }
 

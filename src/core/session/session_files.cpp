@@ -146,7 +146,7 @@ void EditorSession::insertStagedProgram(const WorkingProgram &file)
     SaveUndoSnapshot();
     const int originX = CellX(m_state.CurrentCell);
     const int originY = CellY(m_state.CurrentCell);
-    m_program.CellMark(originX, originY) = 2;
+    m_program.CellMark(originX, originY) = MarkSettle;
 
     for (int y = 0; y < LatticeRows; ++y) {
         for (int x = 0; x < LatticeColumns; ++x) {

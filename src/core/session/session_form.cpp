@@ -90,7 +90,7 @@ void EditorSession::ApplyButtonClicked()
         if (after != before)
             m_state.SlotModified[m_state.CurrentSlot] = 1;
     }
-    m_program.CellMark(x, y) = 2;
+    m_program.CellMark(x, y) = MarkSettle;
     ClearSelection();
 }
 

@@ -110,9 +110,9 @@ void EditorSession::fillSelection(int code)
     for (int x = 0; x < LatticeColumns; ++x) {
         for (int y = 0; y < LatticeRows; ++y) {
             // A refused icon clears the selection, which ends the fill.
-            if (m_program.CellMark(x, y) != 1)
+            if (m_program.CellMark(x, y) != MarkSelected)
                 continue;
-            m_program.CellMark(x, y) = 2;
+            m_program.CellMark(x, y) = MarkSettle;
             const CellKind kind = cellKind(x, y);
             if (isConnector(kind)) {
                 m_program.CellContent(x, y) = LineCell;
@@ -197,9 +197,9 @@ void EditorSession::IconPress(int slot, bool leftButton)
         return;
     }
     if (!leftButton) {
-        const bool wasSelected = m_program.CellMark(cellX, cellY) == 1;
+        const bool wasSelected = m_program.CellMark(cellX, cellY) == MarkSelected;
         MarkBoxCorner(cellX, cellY);
-        m_program.CellMark(cellX, cellY) = 1;
+        m_program.CellMark(cellX, cellY) = MarkSelected;
         if (!wasSelected && m_state.BoxState == 1 && m_state.CurrentCell == CellIndex(cellX, cellY))
             m_cornerMarkedByPress = CellIndex(cellX, cellY);
         return;
@@ -212,7 +212,7 @@ void EditorSession::IconPress(int slot, bool leftButton)
         if (m_program.holdsBeginOrEnd(cellX, cellY)) {
             ShowWarning(BeginEndOccupied);
         } else {
-            m_program.CellMark(cellX, cellY) = 2;
+            m_program.CellMark(cellX, cellY) = MarkSettle;
             m_program.replaceIcon(cellX, cellY, code);
             m_state.TrayPick = code + 31;
             ShowIconAt(cellX, cellY);
@@ -273,7 +273,7 @@ void EditorSession::SurfaceRelease(int x, int y, bool leftButton)
         ShowWarning(QStringLiteral(u"四すみには接続線は配置できません"));
         return;
     }
-    if (m_program.CellMark(x, y) == 1 || m_state.TrayPick == -1)
+    if (m_program.CellMark(x, y) == MarkSelected || m_state.TrayPick == -1)
         selectCellOnGrid(x, y);
     else if (m_program.CellContent(x, y) == EmptyCell)
         placeIconFromTray(x, y, trayPickCode());
@@ -286,7 +286,7 @@ void EditorSession::placeIconFromTray(int x, int y, int code)
         return;
     }
     SaveUndoSnapshot();
-    m_program.CellMark(x, y) = 2;
+    m_program.CellMark(x, y) = MarkSettle;
     const int slot = m_program.placeNewIcon(x, y, code);
     ShowSlotValues(slot);
     ShowIconAt(x, y);
@@ -471,7 +471,7 @@ void EditorSession::DropMovedIcon(int x, int y)
         ShowIconAt(CellX(cell), CellY(cell));
     }
     if (insideLattice(fromX, fromY))
-        m_program.CellMark(fromX, fromY) = 2;
+        m_program.CellMark(fromX, fromY) = MarkSettle;
     m_state.MoveSlot = -1;
     m_view.dragPicturePos.reset();
     m_state.CurrentCell = -1;

@@ -194,7 +194,7 @@ void EditorSession::KeyCursorDoubleClick()
         const int slot = ContentSlot(content);
         // The double-click's first click selects the icon. An icon the keyboard has already
         // selected needs only the second: a first click would unselect it again.
-        if (!(start.mark == 1 && m_state.CurrentCell == start.cell)) {
+        if (!(start.mark == MarkSelected && m_state.CurrentCell == start.cell)) {
             IconPress(slot, true);
             IconRelease(slot);
         }
@@ -259,9 +259,9 @@ void EditorSession::reportKeyClick(const KeyClickStart &start)
         done = QStringLiteral(u"ＢＯＸを選択しました。");
     else if (boxState == 1 && m_state.BoxState == -1)
         done = QStringLiteral(u"角をやめました。");
-    else if (mark != 1 && m_program.CellMark(x, y) == 1)
+    else if (mark != MarkSelected && m_program.CellMark(x, y) == MarkSelected)
         done = QStringLiteral(u"選択しました。");
-    else if (mark == 1 && m_program.CellMark(x, y) != 1)
+    else if (mark == MarkSelected && m_program.CellMark(x, y) != MarkSelected)
         done = QStringLiteral(u"選択をやめました。");
     if (done.isEmpty())
         return;

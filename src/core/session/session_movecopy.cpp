@@ -35,7 +35,7 @@ void EditorSession::unmarkDestination()
     // destination that was selected before stays a source, so that a selection moved onto its
     // own cells takes all of them.
     if (m_state.CurrentCell == m_cornerMarkedByPress)
-        m_program.CellMark.atIndex(m_state.CurrentCell) = 2;
+        m_program.CellMark.atIndex(m_state.CurrentCell) = MarkSettle;
 }
 
 bool EditorSession::findMoveOffset(bool forCopy, int &dc, int &dr)
@@ -55,10 +55,10 @@ bool EditorSession::findMoveOffset(bool forCopy, int &dc, int &dr)
     dr = 0;
     visitLattice(false, [&](int x, int y) {
         qint16 &mark = m_program.CellMark(x, y);
-        if (mark != 1)
+        if (mark != MarkSelected)
             return true;
         if (x == destX && y == destY) {
-            mark = 2;
+            mark = MarkSettle;
             return true;
         }
         dc = destX - x;
@@ -93,7 +93,7 @@ bool EditorSession::carrySelection(bool forCopy, const CellCarrier &carry)
     if (backwards)
         unmarkDestination();
     visitLattice(backwards, [&](int x, int y) {
-        if (m_program.CellMark(x, y) != 1)
+        if (m_program.CellMark(x, y) != MarkSelected)
             return true;
         return carry(x, y, x + dc, y + dr);
     });
@@ -105,7 +105,7 @@ bool EditorSession::mayOverwrite(const QString &title, int sx, int sy)
 {
     if (m_prompts.askYesNo(title, OverwriteQuestion, MessageIcon::Warning))
         return true;
-    m_program.CellMark(sx, sy) = 2; // this cell stays where it is; the others go on
+    m_program.CellMark(sx, sy) = MarkSettle; // this cell stays where it is; the others go on
     return false;
 }
 
@@ -136,10 +136,10 @@ void EditorSession::moveOneCell(int sx, int sy, int tx, int ty)
     }
     const qint16 source = m_program.CellContent(sx, sy);
     if (source == EmptyCell) {
-        m_program.CellMark(sx, sy) = 2;
+        m_program.CellMark(sx, sy) = MarkSettle;
         return;
     }
-    m_program.CellMark(tx, ty) = 2;
+    m_program.CellMark(tx, ty) = MarkSettle;
     qint16 &target = m_program.CellContent(tx, ty);
     const bool sourceIsIcon = ContentHoldsIcon(source) && ContentSlot(source) < IconSlotLimit;
     if (target != EmptyCell && sourceIsIcon) {
@@ -160,7 +160,7 @@ void EditorSession::moveOneCell(int sx, int sy, int tx, int ty)
         }
     }
     m_program.CellContent(sx, sy) = EmptyCell;
-    m_program.CellMark(sx, sy) = 2;
+    m_program.CellMark(sx, sy) = MarkSettle;
 }
 
 void EditorSession::CopySelection()
@@ -189,14 +189,14 @@ bool EditorSession::copyOneCell(int sx, int sy, int tx, int ty)
     }
     const qint16 source = m_program.CellContent(sx, sy);
     if (source == EmptyCell) {
-        m_program.CellMark(sx, sy) = 2;
+        m_program.CellMark(sx, sy) = MarkSettle;
         return true;
     }
-    m_program.CellMark(tx, ty) = 2;
+    m_program.CellMark(tx, ty) = MarkSettle;
     if (source == LineCell) {
         m_program.CellContent(tx, ty) = LineCell;
         m_state.CurrentCell = -1;
-        m_program.CellMark(sx, sy) = 2;
+        m_program.CellMark(sx, sy) = MarkSettle;
         return true;
     }
     const int sourceSlot = ContentSlot(source);
@@ -224,7 +224,7 @@ bool EditorSession::copyOneCell(int sx, int sy, int tx, int ty)
     ShowIconAt(tx, ty);
     ShowSlotValues(targetSlot);
     m_state.CurrentCell = -1;
-    m_program.CellMark(sx, sy) = 2;
+    m_program.CellMark(sx, sy) = MarkSettle;
     return true;
 }
 

@@ -101,7 +101,7 @@ void EditorSession::BlinkTick()
     for (int x = 0; x < LatticeColumns; ++x) {
         for (int y = 0; y < LatticeRows; ++y) {
             qint16 &mark = m_program.CellMark(x, y);
-            if (mark == 0)
+            if (mark == MarkNormal)
                 continue;
             const int value = m_program.CellContent(x, y);
             const bool holdsIcon = ContentHoldsIcon(value);
@@ -112,16 +112,16 @@ void EditorSession::BlinkTick()
                         m_view.pictures[slot].visible = false;
                 } else {
                     RedrawCell(x, y, ColourWhite);
-                    if (mark == 2)
-                        mark = 0;
+                    if (mark == MarkSettle)
+                        mark = MarkNormal;
                 }
             } else if (!holdsIcon) {
                 RedrawCell(x, y, ColourBlink);
             } else {
                 if (slot < IconSlotLimit)
                     m_view.pictures[slot].visible = true;
-                if (mark == 2)
-                    mark = 0;
+                if (mark == MarkSettle)
+                    mark = MarkNormal;
             }
         }
     }

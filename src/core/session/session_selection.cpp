@@ -19,13 +19,13 @@ void EditorSession::selectIconByPicture(int x, int y)
 {
     setUndoSpent(1);
     qint16 &mark = m_program.CellMark(x, y);
-    if (mark == 0) {
-        mark = 1;
+    if (mark == MarkNormal) {
+        mark = MarkSelected;
         showIconParameters(x, y);
         ShowIconHelp(m_program.iconCodeAt(x, y));
         m_state.CurrentCell = CellIndex(x, y);
-    } else if (mark == 1) {
-        mark = 2;
+    } else if (mark == MarkSelected) {
+        mark = MarkSettle;
         hideIconParameters();
         m_state.CurrentCell = -1;
     }
@@ -34,8 +34,8 @@ void EditorSession::selectIconByPicture(int x, int y)
 void EditorSession::selectCellOnGrid(int x, int y)
 {
     qint16 &mark = m_program.CellMark(x, y);
-    if (mark == 1) {
-        mark = 2;
+    if (mark == MarkSelected) {
+        mark = MarkSettle;
         m_state.CurrentCell = -1;
         ClearBoxAnchor();
         const int value = m_program.CellContent(x, y);
@@ -46,7 +46,7 @@ void EditorSession::selectCellOnGrid(int x, int y)
             RedrawCell(x, y, ColourWhite);
         }
     } else if (m_state.TrayPick == -1) {
-        mark = 1;
+        mark = MarkSelected;
         RedrawCell(x, y, ColourBlink);
         m_state.CurrentCell = CellIndex(x, y);
     }
@@ -86,7 +86,7 @@ void EditorSession::MarkBoxCorner(int x, int y)
     m_state.BoxHeight = std::abs(y - firstY) + 1;
     for (int bx = m_state.BoxX; bx < m_state.BoxX + m_state.BoxWidth; ++bx)
         for (int by = m_state.BoxY; by < m_state.BoxY + m_state.BoxHeight; ++by)
-            m_program.CellMark(bx, by) = 1;
+            m_program.CellMark(bx, by) = MarkSelected;
     m_state.CurrentCell = CellIndex(x, y);
 }
 
@@ -112,18 +112,18 @@ void EditorSession::DeleteSelection()
     for (int x = 0; x < LatticeColumns; ++x) {
         for (int y = 0; y < LatticeRows; ++y) {
             qint16 &mark = m_program.CellMark(x, y);
-            if (mark != 1)
+            if (mark != MarkSelected)
                 continue;
             qint16 &content = m_program.CellContent(x, y);
             if (content == EmptyCell) {
-                mark = 2;
+                mark = MarkSettle;
             } else if (m_program.holdsBeginOrEnd(x, y)) {
                 ShowWarning(QStringLiteral(u"開始、終了は削除できません"));
                 showPictureAt(x, y);
             } else if (content == LineCell) {
                 content = EmptyCell;
                 RedrawCell(x, y, ColourWhite);
-                mark = 2;
+                mark = MarkSettle;
                 edited = true;
             } else {
                 const int slot = ContentSlot(content);
@@ -132,7 +132,7 @@ void EditorSession::DeleteSelection()
                     m_program.freeSlot(slot);
                 }
                 content = EmptyCell;
-                mark = 2;
+                mark = MarkSettle;
                 edited = true;
             }
         }
@@ -156,9 +156,9 @@ void EditorSession::clearMarks()
     for (int x = 0; x < LatticeColumns; ++x) {
         for (int y = 0; y < LatticeRows; ++y) {
             qint16 &mark = m_program.CellMark(x, y);
-            if (mark != 1)
+            if (mark != MarkSelected)
                 continue;
-            mark = 2;
+            mark = MarkSettle;
             RedrawCell(x, y, ColourWhite);
             const int value = m_program.CellContent(x, y);
             if (ContentHoldsIcon(value) && ContentSlot(value) < IconSlotLimit) {
