@@ -42,7 +42,7 @@ public:
     // Pointer movement: pixel position on the drawing surface, buttons and modifiers.
     void SurfaceMove(QPoint pixel, bool leftButtonHeld, bool shift, bool ctrl);
     void SurfaceDoubleClick();
-    void GridKey(int key); // Windows key codes: 27 Esc, 33..40, 45, 46, 73 'I', ...
+    void GridKey(int key); // a WindowsKey (session/keycodes.h)
     void CancelTrayPick();
     void ShowAllTrayPictures();
     void BeginIconMove();

@@ -29,6 +29,10 @@ struct UndoSnapshot
     int BoxHeight = 0;
 };
 
+// TrayPick after a placement: IconCode + TrayPickPlaced, until the next blink tick shows the tray
+// picture again and ends the pick. Below it, TrayPick is the IconCode of an active pick.
+constexpr int TrayPickPlaced = 31;
+
 // Variables shared by the editing operations, named as the system names them.
 struct EditorState
 {

@@ -1,6 +1,7 @@
 #include "session/editorsession.h"
 
 #include "model/iconcatalogue.h"
+#include "session/keycodes.h"
 
 #include <utility>
 
@@ -13,29 +14,6 @@ namespace {
 
 const QString BeginEndOccupied = QStringLiteral(u"開始、終了がある所にアイコンは置けません");
 
-// Windows key codes, as the window passes them.
-enum Key : int {
-    KeyEscape = 27,
-    KeyPageUp = 33,
-    KeyPageDown = 34,
-    KeyEnd = 35,
-    KeyHome = 36,
-    KeyLeft = 37,
-    KeyUp = 38,
-    KeyRight = 39,
-    KeyDown = 40,
-    KeyInsert = 45,
-    KeyDelete = 46,
-    KeyC = 67,
-    KeyD = 68,
-    KeyI = 73,
-    KeyM = 77,
-    KeyR = 82,
-    KeyU = 85,
-    KeyV = 86,
-    KeyX = 88,
-};
-
 } // namespace
 
 int EditorSession::trayPickCode() const
@@ -43,7 +21,7 @@ int EditorSession::trayPickCode() const
     const int pick = m_state.TrayPick;
     if (pick < 0)
         return -1;
-    return pick > 30 ? pick - 31 : pick;
+    return pick >= TrayPickPlaced ? pick - TrayPickPlaced : pick;
 }
 
 void EditorSession::ResetPointerState()
@@ -214,7 +192,7 @@ void EditorSession::IconPress(int slot, bool leftButton)
         } else {
             m_program.CellMark(cellX, cellY) = MarkSettle;
             m_program.replaceIcon(cellX, cellY, code);
-            m_state.TrayPick = code + 31;
+            m_state.TrayPick = code + TrayPickPlaced;
             ShowIconAt(cellX, cellY);
             m_state.CurrentCell = -1;
             hideIconParameters();
@@ -290,7 +268,7 @@ void EditorSession::placeIconFromTray(int x, int y, int code)
     const int slot = m_program.placeNewIcon(x, y, code);
     ShowSlotValues(slot);
     ShowIconAt(x, y);
-    m_state.TrayPick = code + 31;
+    m_state.TrayPick = code + TrayPickPlaced;
     m_state.CurrentCell = -1;
     ResetPointerState();
 }

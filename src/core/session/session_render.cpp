@@ -88,8 +88,8 @@ void EditorSession::BlinkTick()
 {
     ChangeScope scope(*this);
     m_state.BlinkPhase = (m_state.BlinkPhase + 1) % 2;
-    if (m_state.TrayPick > 30) {
-        const int code = m_state.TrayPick - 31;
+    if (m_state.TrayPick >= TrayPickPlaced) {
+        const int code = m_state.TrayPick - TrayPickPlaced;
         if (code >= 0 && code < TrayIconCount)
             m_view.trayVisible[code] = true;
         m_state.TrayPick = -1;

@@ -4,6 +4,7 @@
 #include "editor/keycursorframe.h"
 #include "picture/gridpainter.h"
 #include "session/editorsession.h"
+#include "session/keycodes.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -48,32 +49,32 @@ int GridSurface::windowsKeyCode(int qtKey)
 {
     switch (qtKey) {
     case Qt::Key_Escape:
-        return 27;
+        return KeyEscape;
     case Qt::Key_PageUp:
-        return 33;
+        return KeyPageUp;
     case Qt::Key_PageDown:
-        return 34;
+        return KeyPageDown;
     case Qt::Key_End:
-        return 35;
+        return KeyEnd;
     case Qt::Key_Home:
-        return 36;
+        return KeyHome;
     case Qt::Key_Left:
-        return 37;
+        return KeyLeft;
     case Qt::Key_Up:
-        return 38;
+        return KeyUp;
     case Qt::Key_Right:
-        return 39;
+        return KeyRight;
     case Qt::Key_Down:
-        return 40;
+        return KeyDown;
     case Qt::Key_Insert:
-        return 45;
+        return KeyInsert;
     case Qt::Key_Delete:
-        return 46;
+        return KeyDelete;
     default:
         break;
     }
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
-        return 65 + (qtKey - Qt::Key_A);
+        return KeyA + (qtKey - Qt::Key_A);
     return 0;
 }
 
