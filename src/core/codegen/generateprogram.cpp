@@ -1,5 +1,6 @@
 #include "codegen/generateprogram.h"
 
+#include "codegen/instructionset.h"
 #include "model/colours.h"
 #include "model/iconcatalogue.h"
 #include "model/numbers.h"
@@ -91,11 +92,11 @@ public:
 
     int variableIndex() const { return int(Letters.indexOf(m_token1)); }
     bool secondIsVariable() const { return Letters.indexOf(m_token2) >= 0; }
-    // 16 x token 1, plus token 2's index or 8 when a value byte follows.
+    // The register byte: token 1 the target, token 2 the source variable or a value byte.
     int registerByte() const
     {
         const int second = int(Letters.indexOf(m_token2));
-        return 16 * variableIndex() + (second >= 0 ? second : 8);
+        return RegisterTargetStep * variableIndex() + (second >= 0 ? second : RegisterValueFollows);
     }
     int value() const { return int(ReadTokenNumber(m_token2)); }
     int operatorIndex() const { return int(QStringLiteral(u"＋－×÷").indexOf(m_operator)); }
@@ -116,13 +117,13 @@ private:
 
 QString hexByte(int value)
 {
-    return QString::number(value & 0xff, 16).toUpper().rightJustified(2, u'0');
+    return QString::number(quint8(value), 16).toUpper().rightJustified(2, u'0');
 }
 
 // Operand bytes are kept as their low 8 bits, so that every one of them is sent.
 qint16 byteValue(int value)
 {
-    return qint16(value & 0xff);
+    return qint16(quint8(value));
 }
 
 QString countLine(int count, bool fullStop)
@@ -214,13 +215,14 @@ void Generator::step(int h)
     case IconSetLed:
     case IconSetBeep: {
         const Parameters p = parameters(h);
-        int opcode = 0x20;
+        int opcode = OpMotorOff;
         if (kind <= IconSpinLeft)
-            opcode = 0x50 + 8 * kind + p.characterIndex(QStringLiteral(u"低中高"));
+            opcode = OpMotion + MotionStep * (kind - IconForward)
+                + p.characterIndex(QStringLiteral(u"低中高"));
         else if (kind == IconSetLed)
-            opcode = p.ledOn() ? 0xA1 : 0xA0;
+            opcode = p.ledOn() ? OpLedOn : OpLedOff;
         else if (kind == IconSetBeep)
-            opcode = 0xA8 + p.characterIndex(QStringLiteral("01234"));
+            opcode = OpBeep + p.characterIndex(QStringLiteral("01234"));
         setOperand(h, FlowOpcode, opcode);
         appendEmission(h);
         m_flow.at(h, FlowAddress) = qint16(m_pc);
@@ -230,7 +232,7 @@ void Generator::step(int h)
     }
     case IconBrake:
     case IconWait:
-        setOperand(h, FlowOpcode, kind == IconBrake ? 0xB0 : 0xC0);
+        setOperand(h, FlowOpcode, kind == IconBrake ? OpBrake : OpWait);
         setOperand(h, FlowOperand1, parameters(h).tenths());
         appendEmission(h);
         m_flow.at(h, FlowAddress) = qint16(m_pc);
@@ -241,7 +243,7 @@ void Generator::step(int h)
         if (m_repeats.pointer() >= BracketDepthLimit)
             throw BrokenFlowError(); // its Repeat End would jump to the wrong place
         m_repeats.push(m_pc + 2);
-        setOperand(h, FlowOpcode, 0xB8);
+        setOperand(h, FlowOpcode, OpRepeat);
         setOperand(h, FlowOperand1, parameters(h).count());
         appendEmission(h);
         m_flow.at(h, FlowAddress) = qint16(m_pc);
@@ -263,7 +265,7 @@ void Generator::step(int h)
                 = kind == IconLoopEnd ? GenerateOutcome::LoopError : GenerateOutcome::RepeatError;
             return;
         }
-        setOperand(h, FlowOpcode, kind == IconLoopEnd ? 0x40 : 0x48);
+        setOperand(h, FlowOpcode, kind == IconLoopEnd ? OpLoopEnd : OpRepeatEnd);
         setOperand(h, FlowOperand1, open.pop());
         appendEmission(h);
         m_flow.at(h, FlowAddress) = qint16(m_pc);
@@ -274,7 +276,8 @@ void Generator::step(int h)
     case IconSetVariable:
     case IconCalculateVariable: {
         const Parameters p = parameters(h);
-        setOperand(h, FlowOpcode, kind == IconSetVariable ? 0xD8 : 0xE0 + p.operatorIndex());
+        setOperand(h, FlowOpcode,
+                   kind == IconSetVariable ? OpSetVariable : OpCalculate + p.operatorIndex());
         m_flow.at(h, FlowAddress) = qint16(m_pc);
         setOperand(h, FlowOperand1, p.registerByte());
         if (p.secondIsVariable()) {
@@ -305,7 +308,7 @@ void Generator::branch(int h, int kind)
 {
     const Parameters p = parameters(h);
     if (kind == IconVariableBranch) {
-        setOperand(h, FlowOpcode, 0xD0);
+        setOperand(h, FlowOpcode, OpVariableBranch);
         setOperand(h, FlowOperand1, p.registerByte());
         if (p.secondIsVariable()) {
             m_pc += 3;
@@ -316,7 +319,7 @@ void Generator::branch(int h, int kind)
         appendEmission(h);
         m_flow.at(h, FlowAddress) = qint16(m_pc);
     } else {
-        const int base = kind == IconLightBranch ? 0x90 : 0x98;
+        const int base = kind == IconLightBranch ? OpLightBranch : OpTouchBranch;
         setOperand(h, FlowOpcode, base + p.characterIndex(QStringLiteral(u"１２")));
         appendEmission(h);
         m_flow.at(h, FlowAddress) = qint16(m_pc);
@@ -339,7 +342,7 @@ void Generator::merge(int h)
     OpenBranch &top = m_branches.top();
     if (top.pending >= 0) {
         // The Yes path arrives: jump over the No path, which starts right after this jump.
-        setOperand(h, FlowOpcode, 0x10);
+        setOperand(h, FlowOpcode, OpJump);
         appendEmission(h);
         m_merges.push(h);
         m_flow.at(h, FlowAddress) = qint16(m_pc);
@@ -394,27 +397,27 @@ GenerateResult Generator::run()
     GenerateResult result;
     QByteArray code;
     for (int slot : std::as_const(m_emission)) {
-        code.append(char(m_flow.at(slot, FlowOpcode) & 0xff));
+        code.append(char(quint8(m_flow.at(slot, FlowOpcode))));
         for (int column : {FlowOperand1, FlowOperand2, FlowOperand3}) {
             const int value = m_flow.at(slot, column);
             if (value >= 0)
-                code.append(char(value & 0xff));
+                code.append(char(quint8(value)));
         }
     }
-    int sum = 0xFF; // the trailer 00 FF is part of the checksum
+    int sum = OpEnd + OpEndMark; // the trailer's end of program is part of the checksum
     QString text = TransmitHeaderText;
     for (char byte : std::as_const(code)) {
         sum += quint8(byte);
         text += hexByte(quint8(byte)) + u' ';
     }
-    const quint8 checksum = quint8(sum & 0xff);
-    text += QStringLiteral("00 FF ") + hexByte(checksum);
+    const quint8 checksum = quint8(sum);
+    text += hexByte(OpEnd) + u' ' + hexByte(OpEndMark) + u' ' + hexByte(checksum);
 
     result.ProgramByteCount = int(code.size());
     result.writesTxData = true;
     result.txData = text;
-    result.TransmitImage = QByteArray::fromHex(TransmitHeaderText.toLatin1()) + code
-        + QByteArray("\x00\xff", 2) + char(checksum);
+    result.TransmitImage = QByteArray::fromHex(TransmitHeaderText.toLatin1()) + code + char(OpEnd)
+        + char(OpEndMark) + char(checksum);
 
     if (result.ProgramByteCount > ProgramByteLimit) {
         result.outcome = GenerateOutcome::TooLarge;

@@ -1,15 +1,35 @@
 #include "sim/robotmachine.h"
 
+#include "codegen/instructionset.h"
+
 namespace zuvo::sim {
 
 namespace {
 
-constexpr int HeaderLength = 16;
-constexpr int TrailerLength = 3; // 00 FF checksum
-
 QString hex(int byte)
 {
-    return QString::number(byte & 0xff, 16).toUpper().rightJustified(2, u'0');
+    return QString::number(quint8(byte), 16).toUpper().rightJustified(2, u'0');
+}
+
+bool hasByteOperand(quint8 op)
+{
+    switch (op) {
+    case OpJump:
+    case OpLoopEnd:
+    case OpRepeatEnd:
+    case OpLightBranch:
+    case OpLightBranch + 1:
+    case OpTouchBranch:
+    case OpTouchBranch + 1:
+    case OpBrake:
+    case OpRepeat:
+    case OpWait:
+    case OpVariableBranch:
+    case OpSetVariable:
+        return true;
+    default:
+        return op >= OpCalculate && op < OpCalculate + CalculateOperatorCount;
+    }
 }
 
 } // namespace
@@ -96,14 +116,14 @@ void RobotMachine::startTimed(int milliseconds)
 // is set, otherwise the variable in its low three bits.
 bool RobotMachine::operand(quint8 registerByte, int valueOffset, int &value, int &length)
 {
-    if (registerByte & 0x08) {
+    if (registerByte & RegisterValueFollows) {
         quint8 v = 0;
         if (!fetch(valueOffset, v))
             return false;
         value = v;
         length = valueOffset + 1;
     } else {
-        value = m_variables.at(registerByte & 0x07);
+        value = m_variables.at(registerByte & RegisterSourceMask);
         length = valueOffset;
     }
     return true;
@@ -132,25 +152,22 @@ void RobotMachine::executeNext(const SensorReader &sensors)
     quint8 r = 0;
 
     // Instructions with a byte operand read it first; a missing byte is a fault.
-    const bool hasByteOperand = op == 0x10 || op == 0x40 || op == 0x48 || op == 0x90 || op == 0x91
-        || op == 0x98 || op == 0x99 || op == 0xB0 || op == 0xB8 || op == 0xC0 || op == 0xD0
-        || op == 0xD8 || (op >= 0xE0 && op <= 0xE3);
-    if (hasByteOperand && !fetch(1, a)) {
+    if (hasByteOperand(op) && !fetch(1, a)) {
         fault(truncated());
         return;
     }
 
-    if (op >= 0x50 && op <= 0x8F) {
-        const int speed = op & 0x07;
-        if (speed > 2) {
+    if (op >= OpMotion && op < OpMotion + MotionStep * MotionCount) {
+        const int speed = (op - OpMotion) % MotionStep;
+        if (speed >= SpeedCount) {
             fault(
                 QStringLiteral(u"アドレス %1 の命令 %2 は実行できません。").arg(m_pc).arg(hex(op)));
             return;
         }
-        m_drive = DriveCommand {WheelMode::Driven, Motion((op >> 3) - 10), speed};
+        m_drive = DriveCommand {WheelMode::Driven, Motion((op - OpMotion) / MotionStep), speed};
         m_pc += 1;
-    } else if (op >= 0xA8 && op <= 0xAC) {
-        m_tone = op - 0xA8;
+    } else if (op >= OpBeep && op < OpBeep + BeepToneCount) {
+        m_tone = op - OpBeep;
         m_beeping = m_tone > 0;
         if (m_beeping) {
             m_lastTone = m_tone;
@@ -160,9 +177,9 @@ void RobotMachine::executeNext(const SensorReader &sensors)
         startTimed(BeepMilliseconds);
     } else {
         switch (op) {
-        case 0x00: {
+        case OpEnd: {
             quint8 next = 0;
-            if (fetch(1, next) && next == 0xFF) {
+            if (fetch(1, next) && next == OpEndMark) {
                 m_status = MachineStatus::Ended;
                 m_drive.mode = WheelMode::Free;
                 return;
@@ -170,15 +187,15 @@ void RobotMachine::executeNext(const SensorReader &sensors)
             fault(QStringLiteral(u"アドレス %1 の命令 00 は実行できません。").arg(m_pc));
             return;
         }
-        case 0x10:
-        case 0x40:
+        case OpJump:
+        case OpLoopEnd:
             jump(a);
             break;
-        case 0x20:
+        case OpMotorOff:
             m_drive.mode = WheelMode::Free;
             m_pc += 1;
             break;
-        case 0x48:
+        case OpRepeatEnd:
             if (m_repeatDepth == 0) {
                 fault(QStringLiteral(u"アドレス %1 のリピートの終わりに始まりがありません。")
                           .arg(m_pc));
@@ -191,33 +208,33 @@ void RobotMachine::executeNext(const SensorReader &sensors)
                 m_pc += 2;
             }
             break;
-        case 0x90:
-        case 0x91:
-            if (sensors.lightDetected(op - 0x90))
+        case OpLightBranch:
+        case OpLightBranch + 1:
+            if (sensors.lightDetected(op - OpLightBranch))
                 m_pc += 2;
             else
                 jump(a);
             break;
-        case 0x98:
-        case 0x99:
-            if (sensors.touchPressed(op - 0x98))
+        case OpTouchBranch:
+        case OpTouchBranch + 1:
+            if (sensors.touchPressed(op - OpTouchBranch))
                 m_pc += 2;
             else
                 jump(a);
             break;
-        case 0xA0:
-        case 0xA1:
-            m_led = op == 0xA1;
+        case OpLedOff:
+        case OpLedOn:
+            m_led = op == OpLedOn;
             m_pc += 1;
             break;
-        case 0xB0:
+        case OpBrake:
             m_drive.mode = WheelMode::Braked;
             m_braking = true;
             ++m_brakes;
             m_pc += 2;
             startTimed(100 * a);
             break;
-        case 0xB8:
+        case OpRepeat:
             if (m_repeatDepth >= RepeatDepthLimit) {
                 fault(QStringLiteral(u"アドレス %1 のリピートが深すぎます。").arg(m_pc));
                 return;
@@ -225,18 +242,18 @@ void RobotMachine::executeNext(const SensorReader &sensors)
             m_repeats[m_repeatDepth++] = a;
             m_pc += 2;
             break;
-        case 0xC0:
+        case OpWait:
             m_pc += 2;
             startTimed(100 * a);
             break;
-        case 0xD0:
-        case 0xD8:
-        case 0xE0:
-        case 0xE1:
-        case 0xE2:
-        case 0xE3: {
+        case OpVariableBranch:
+        case OpSetVariable:
+        case OpCalculate:
+        case OpCalculate + 1:
+        case OpCalculate + 2:
+        case OpCalculate + 3: {
             r = a;
-            const int target = r >> 4;
+            const int target = r / RegisterTargetStep;
             if (target >= VariableCount) {
                 fault(QStringLiteral(u"アドレス %1 の変数番号 %2 は使えません。")
                           .arg(m_pc)
@@ -250,7 +267,7 @@ void RobotMachine::executeNext(const SensorReader &sensors)
                 return;
             }
             quint8 &variable = m_variables[target];
-            if (op == 0xD0) {
+            if (op == OpVariableBranch) {
                 quint8 no = 0;
                 if (!fetch(length, no)) {
                     fault(truncated());
@@ -261,13 +278,13 @@ void RobotMachine::executeNext(const SensorReader &sensors)
                 else
                     jump(no);
             } else {
-                if (op == 0xD8)
+                if (op == OpSetVariable)
                     variable = quint8(value);
-                else if (op == 0xE0)
+                else if (op == OpCalculate)
                     variable = quint8(variable + value);
-                else if (op == 0xE1)
+                else if (op == OpCalculate + 1)
                     variable = quint8(variable - value);
-                else if (op == 0xE2)
+                else if (op == OpCalculate + 2)
                     variable = quint8(variable * value);
                 else if (value != 0)
                     variable = quint8(variable / value);
@@ -314,9 +331,10 @@ void RobotMachine::endMillisecond()
 
 QByteArray CodeOfTransmitImage(const QByteArray &image)
 {
-    if (image.size() < HeaderLength + TrailerLength)
+    if (image.size() < TransmitHeaderLength + TransmitTrailerLength)
         return QByteArray();
-    return image.mid(HeaderLength, image.size() - HeaderLength - TrailerLength);
+    return image.mid(TransmitHeaderLength,
+                     image.size() - TransmitHeaderLength - TransmitTrailerLength);
 }
 
 QString MotionName(Motion motion)

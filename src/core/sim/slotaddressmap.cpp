@@ -20,7 +20,7 @@ QList<int> SlotOfAddress(const FlowTable &flow, int slotCount, const QByteArray 
         int start = flow.at(slot, FlowAddress);
         if (flow.at(slot, FlowKind) == IconVariableBranch)
             start -= length;
-        if (start < 0 || start >= code.size() || quint8(code.at(start)) != (opcode & 0xff))
+        if (start < 0 || start >= code.size() || quint8(code.at(start)) != quint8(opcode))
             continue;
         bySlot[start] = slot;
     }
