@@ -14,6 +14,22 @@ bool StagePassed(const StageResult &result)
     return !result.runtimeFailure && !result.checkStage.has_value();
 }
 
+StageResult RunCheckStage(int stage, const WorkingProgram &program, FlowTable &flow)
+{
+    try {
+        switch (stage) {
+        case ConnectionStage:
+            return CheckConnections(program);
+        case BranchStage:
+            return CheckBranches(program, flow);
+        default:
+            return CheckLoops(program, flow, stage);
+        }
+    } catch (const std::exception &) {
+        return StageRuntimeFailure();
+    }
+}
+
 CheckRun RunChecks(WorkingProgram &program)
 {
     CheckRun run;
@@ -25,15 +41,12 @@ CheckRun RunChecks(WorkingProgram &program)
         return run;
     }
 
-    run.stages.append(CheckConnections(program));
-    if (!StagePassed(run.stages.last()))
-        return run;
-    run.stages.append(CheckBranches(program, run.flow));
-    if (!StagePassed(run.stages.last()))
-        return run;
-    const int regularTurn = 2;
-    run.stages.append(CheckLoops(program, run.flow, regularTurn));
-    run.passed = StagePassed(run.stages.last()) && run.stages.last().completesCheck;
+    for (int stage = ConnectionStage; stage < CheckStageCount; ++stage) {
+        run.stages.append(RunCheckStage(stage, program, run.flow));
+        if (!StagePassed(run.stages.last()))
+            return run;
+    }
+    run.passed = run.stages.last().completesCheck;
     return run;
 }
 

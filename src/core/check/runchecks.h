@@ -1,6 +1,6 @@
 #pragma once
-// The three check stages in a row, as three presses of the check button run them: for the
-// command-line tool and the tests.
+// The check stages in their order: one stage for each press of the check button in the editor,
+// all of them in a row for the command-line tool, the simulator and the tests.
 
 #include "check/flowtable.h"
 #include "check/stageresult.h"
@@ -10,6 +10,17 @@
 #include <QList>
 
 namespace zuvo {
+
+// The stages by CheckStage, the one that runs next.
+constexpr int ConnectionStage = 0;
+constexpr int BranchStage = 1;
+constexpr int LoopStage = 2;
+constexpr int CheckStageCount = 3;
+
+// The stage for CheckStage `stage`: the connection check, the branch check (which builds flow),
+// or the loop check, given the stage so that LoopStage is its regular turn. Whatever fails
+// inside a stage is its run-time failure.
+StageResult RunCheckStage(int stage, const WorkingProgram &program, FlowTable &flow);
 
 struct CheckRun
 {

@@ -1,8 +1,7 @@
 #include "session/editorsession.h"
 
-#include "check/checkbranches.h"
-#include "check/checkconnections.h"
 #include "check/checkloops.h"
+#include "check/runchecks.h"
 #include "check/stagefailure.h"
 #include "codegen/generateprogram.h"
 #include "codegen/transmitencoding.h"
@@ -36,7 +35,7 @@ void EditorSession::ResetGrammarCheck()
 {
     ChangeScope scope(*this);
     m_view.checkPicture = 0;
-    m_state.CheckStage = 0;
+    m_state.CheckStage = ConnectionStage;
     m_state.CheckPassed = 0;
     m_view.checkMenuCaption = CheckCaption;
     m_view.checkMenuEnabled = true;
@@ -60,22 +59,12 @@ void EditorSession::RunGrammarCheck()
     StageResult result;
     try {
         CompactIconSlots();
-        switch (stage) {
-        case 0:
-            result = CheckConnections(m_program);
-            break;
-        case 1:
-            result = CheckBranches(m_program, m_flow);
-            break;
-        default:
-            result = CheckLoops(m_program, m_flow, stage);
-            break;
-        }
+        result = RunCheckStage(stage, m_program, m_flow);
     } catch (const std::exception &) {
         result = StageRuntimeFailure();
     }
     applyStageResult(result, stage);
-    m_state.CheckStage = (m_state.CheckStage + 1) % 3;
+    m_state.CheckStage = (m_state.CheckStage + 1) % CheckStageCount;
 }
 
 void EditorSession::applyStageResult(const StageResult &result, int stage)
@@ -85,7 +74,7 @@ void EditorSession::applyStageResult(const StageResult &result, int stage)
             m_program.CellMark.atIndex(cell) = MarkSelected;
     if (result.runtimeFailure) {
         m_prompts.showMessage(StageFailureTitle, StageFailureText, MessageIcon::Critical);
-        m_state.CheckStage = 0;
+        m_state.CheckStage = ConnectionStage;
         return;
     }
     m_view.messageText = result.text;
@@ -93,7 +82,7 @@ void EditorSession::applyStageResult(const StageResult &result, int stage)
     beepTwice();
     if (result.checkStage)
         m_state.CheckStage = *result.checkStage;
-    if (stage == 0) {
+    if (stage == ConnectionStage) {
         m_view.checkPicture = 1;
         m_view.checkMenuCaption = CheckNextCaption;
     }
@@ -116,7 +105,7 @@ void EditorSession::generateSignal(const SignalDelivery &deliver)
     }
     // The re-check shows its result like the loop check, but leaves the stage where it is.
     const int stage = m_state.CheckStage;
-    applyStageResult(recheck, 2);
+    applyStageResult(recheck, LoopStage);
     m_state.CheckStage = stage;
     // A program that no longer passes the loop check goes nowhere.
     if (recheck.runtimeFailure || recheck.checkStage) {
@@ -179,7 +168,7 @@ void EditorSession::sendProgram()
 void EditorSession::endOfGeneration()
 {
     m_view.checkPicture = 0;
-    m_state.CheckStage = 0;
+    m_state.CheckStage = ConnectionStage;
     m_state.CheckPassed = 0;
     m_view.checkMenuCaption = CheckCaption;
     m_view.checkMenuEnabled = true;
