@@ -1,19 +1,18 @@
 #pragma once
-// The editor's whole state and every operation of the grid, the selection, undo, the program
-// slots, the property form, the check and the debug aids. Qt Core only: widgets render
-// state() / view() and forward events to the operations; each operation emits changed() once.
+// The editor: every operation of the grid, the selection, undo, the program slots, the property
+// form, the check and the debug aids, in one facade. Qt Core only: widgets render state() /
+// view() and forward events to the operations; each operation emits changed() once. The
+// session owns the rooms (editorstate.h) that carry the operations out, each writing its own
+// part of the state and the view.
 
-#include "check/flowtable.h"
-#include "check/stageresult.h"
 #include "session/editorprompts.h"
 #include "session/editorstate.h"
+#include "session/gridinput.h"
+#include "session/movecopy.h"
 
 #include <QObject>
-#include <functional>
 
 namespace zuvo {
-
-struct GenerateResult;
 
 class EditorSession : public QObject
 {
@@ -24,7 +23,7 @@ public:
     const WorkingProgram &program() const { return m_program; }
     const EditorState &state() const { return m_state; }
     const EditorView &view() const { return m_view; }
-    const UndoSnapshot &undoSnapshot() const { return m_undo; }
+    const UndoSnapshot &undoSnapshot() const { return m_undo.snapshot(); }
 
     // --- start-up and command line
     void ApplyCommandLine(const QStringList &words); // Ghost / HexDisp, first or second word
@@ -34,8 +33,8 @@ public:
     // --- the tray and the grid (mouse positions are lattice coordinates)
     void TrayPress(int code, bool leftButton);
     void IconPress(int slot, bool leftButton);
-    // Forward every release of an icon picture, including the one that completes a
-    // double-click: the session knows that one belongs to the double-click and is no drop.
+    // Forward every release, including the one that completes a double-click: the session
+    // knows that one belongs to the double-click and is no click.
     void IconRelease(int slot);
     void IconDoubleClick(int slot);
     void SurfaceRelease(int x, int y, bool leftButton);
@@ -112,9 +111,9 @@ public:
     // of played. Like sending it needs the passed check and ends with the check reset.
     void SaveSignalAsWav();
 
-    // --- the keyboard mode (session_keyboard.cpp). The arrow keys move a cursor cell; Enter,
-    // Shift+Enter and Space on it are the very clicks the mouse makes there, through the
-    // operations above, and the message area says what they did.
+    // --- the keyboard mode. The arrow keys move a cursor cell; Enter, Shift+Enter and Space on
+    // it are the very clicks the mouse makes there, through the operations above, and the
+    // message area says what they did.
     void SetKeyboardMode(bool on);
     void ToggleKeyboardMode();
     void MoveKeyCursor(int dx, int dy); // one lattice position per step, corners skipped
@@ -163,119 +162,28 @@ private:
         EditorSession &m_session;
     };
 
-    // --- helpers shared by the session's files, named as the system names them
-    // Rendering (session_render.cpp)
-    void RedrawCell(int x, int y, quint32 colour);
-    void ShowIconAt(int x, int y);
-    void ShowSlotValues(int slot);
-    void ShowAllSlotValues();
-    void ShowIconHelp(int code);
-    void hideIconPicture(int slot); // the picture and its three value labels
-    void showPictureAt(int x, int y); // the picture of the icon a cell holds, if any
-    void redrawWholeGrid(); // every cell white, pictures and labels from the program
-    void beepTwice();
+    void changedOnce() { ChangeScope scope(*this); }
 
-    // Pointer and selection (session_grid.cpp, session_selection.cpp)
-    void ResetPointerState();
-    bool CheckSlotLimit(const QString &title);
-    void fillSelection(int code);
-    void selectIconByPicture(int x, int y);
-    void selectCellOnGrid(int x, int y);
-    void placeIconFromTray(int x, int y, int code);
-    void ClearBoxAnchor();
-    void DropBoxAnchor();
-    void clearMarks(); // ClearSelection without resetting the check and the message first
-    // The destination-and-anchor rule of move and copy; false when refused.
-    bool findMoveOffset(bool forCopy, int &dc, int &dr);
-    void unmarkDestination();
-    // Takes one selected cell from (sx, sy) to (tx, ty); false ends the move or copy.
-    using CellCarrier = std::function<bool(int sx, int sy, int tx, int ty)>;
-    // The move or copy of the selection onto the pending corner, cell by cell in an order that
-    // takes every source before it is overwritten; false when refused (nothing changed).
-    bool carrySelection(bool forCopy, const CellCarrier &carry);
-    // The question before an icon is written over; a no leaves the source cell as it is.
-    bool mayOverwrite(const QString &title, int sx, int sy);
-    bool copyOneCell(int sx, int sy, int tx, int ty); // false ends the copy
-    void moveOneCell(int sx, int sy, int tx, int ty);
-    void markProgramEdited(); // the slot is modified and must pass the check again
-    int trayPickCode() const; // the IconCode of an active pick, -1 none
-
-    // Undo (session_undo.cpp)
-    void SaveUndoSnapshot();
-    void RestoreUndoSnapshot();
-    void setUndoSpent(int spent);
-
-    // Scrolling (session_scroll.cpp)
-    void SyncView();
-    void setScrollValues(int h, int v);
-    void UpdateDebugBoxes(QPoint pixel);
-
-    // Slots (session_slots.cpp)
-    void StoreSlotText();
-    void LoadSlotText();
-    void installProgram(const WorkingProgram &staged); // LoadSlotText's installation
-    void NewProgram();
-    void setMemo(const QString &text);
-
-    // Files (session_files.cpp)
-    bool chooseFile(bool save, const QString &title, const QString &filter);
-    void rememberFile(const QString &path);
-    void openChosenFile();
-    bool writeCurrentSlot(const QString &path, const QString &title);
-    void insertStagedProgram(const WorkingProgram &file);
-
-    // The property form (session_form.cpp): its one-time set-up, ShowIconParameters and
-    // HideIconParameters.
-    void InitEditorControls();
-    void showIconParameters(int x, int y);
-    void hideIconParameters();
-    // The memo words (session_debug.cpp): true when the text was a word and has been acted on.
-    bool applyMemoWord(const QString &text);
-    // --- the debug aids' own helpers (session_debug.cpp)
-    void copyBoxToClip(bool cut); // CopyBoxToClip, and CutBoxToClip when cut
-    void removeIconAt(int x, int y); // picture hidden, slot freed, cell emptied
-    void ShowDebugPanel();
-    void HideDebugPanel();
-
-    // The keyboard mode (session_keyboard.cpp)
-    void keepKeyCursorInView();
-    void followKeyCursor(); // column and row boxes, a carried icon, the message area
-    // The key cursor's cell and what a click may change, taken before the click.
-    struct KeyClickStart
-    {
-        int cell;
-        int content;
-        int mark;
-        int boxState;
-        int moveSlot;
-    };
-    KeyClickStart keyClickStart() const;
-    // After a key's click: says what it did where the operation left only the hint.
-    void reportKeyClick(const KeyClickStart &start);
-    bool messageShowsHint(); // the message area shows the hint on white
-
-    // The check driver (session_check.cpp)
-    void applyStageResult(const StageResult &result, int stage);
-    // The road shared by sending and saving the signal: the loop re-check, the code generator
-    // and the encoding. A ready program's result and SymbolText go to deliver, which reports;
-    // otherwise the message area says why nothing goes out. Ends with the check reset.
-    using SignalDelivery = std::function<void(const GenerateResult &, const QString &)>;
-    void generateSignal(const SignalDelivery &deliver);
-    void sendProgram();
-    void writeSignalFile(const GenerateResult &generated, const QString &symbolText);
-    void endOfGeneration();
-
-    EditorPrompts &m_prompts;
     WorkingProgram m_program;
     EditorState m_state;
     EditorView m_view;
-    UndoSnapshot m_undo;
-    FlowTable m_flow; // built by the branch check, completed by the code generator
     int m_changeDepth = 0;
-    bool m_releaseEndsDoubleClick = false;
-    // The pending corner's cell when the right press that chose it also marked its icon: that
-    // mark is no part of the selection a move or copy carries.
-    int m_cornerMarkedByPress = -1;
+    // The rooms; each names in its constructor the rooms it may call.
+    MessageArea m_message;
+    IconTray m_tray;
+    GridPicture m_grid;
+    Selection m_selection;
+    MoveCopy m_moveCopy;
+    IconCarry m_carry;
+    UndoCheckpoint m_undo;
+    IconForm m_form;
+    CheckDriver m_check;
+    ProgramSlots m_slots;
+    RobotFiles m_files;
+    ScrollArea m_scroll;
+    DebugAids m_debug;
+    GridInput m_input;
+    KeyboardCursor m_keyboard;
 };
 
 } // namespace zuvo

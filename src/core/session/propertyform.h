@@ -4,11 +4,39 @@
 // PropertyFormView, the panel's whole state, so the session owns the data and the panel widget
 // only renders it.
 
-#include "session/editorstate.h"
-
 #include <QString>
+#include <QStringList>
+#include <array>
 
 namespace zuvo {
+
+// Controls of the property form, placed in twips relative to the bottom panel.
+struct FormControlView
+{
+    bool visible = false;
+    bool enabled = true;
+    QString caption;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct PropertyFormView
+{
+    FormControlView title; // 表題
+    std::array<FormControlView, 4> options; // Option1(0..3)
+    int checkedOption = 0; // -1 none
+    FormControlView numberBox; // 数値入力
+    QString numberText;
+    int numberMaxLength = 4;
+    std::array<FormControlView, 3> lists; // 選択(0..2)
+    std::array<QStringList, 3> listItems;
+    std::array<int, 3> listIndex {0, 0, 0};
+    std::array<FormControlView, 6> memos; // メモ(0..5)
+    FormControlView applyButton; // 設定
+    bool mapVisible = true; // 位置, the navigator frame
+};
 
 class PropertyForm
 {

@@ -1,13 +1,10 @@
-#include "session/editorsession.h"
+#include "session/keyboardcursor.h"
 
 #include "model/iconcatalogue.h"
+#include "session/editorstate.h"
+#include "session/gridinput.h"
 
 #include <algorithm>
-
-// The keyboard mode: a cursor cell on the lattice and a cursor in the icon tray, for children
-// who cannot use a mouse well. Every key makes the click the mouse would make on the cursor's
-// cell, through the same operations; nothing here edits the program by itself. Where the mouse
-// user sees the pointer, the keyboard user reads the message area.
 
 namespace zuvo {
 
@@ -46,37 +43,46 @@ int firstVisibleCell(const ScrollView &scroll)
 
 } // namespace
 
-void EditorSession::SetKeyboardMode(bool on)
+KeyboardCursor::KeyboardCursor(KeyboardState &own, KeyboardView &shown,
+                               const WorkingProgram &program, const EditorState &state,
+                               MessageArea &message, IconTray &tray, IconCarry &carry,
+                               ScrollArea &scroll, GridInput &input)
+    : m_own(own)
+    , m_shown(shown)
+    , m_program(program)
+    , m_state(state)
+    , m_message(message)
+    , m_tray(tray)
+    , m_carry(carry)
+    , m_scroll(scroll)
+    , m_input(input)
 {
-    ChangeScope scope(*this);
-    m_state.KeyboardMode = on ? 1 : 0;
+}
+
+void KeyboardCursor::SetKeyboardMode(bool on)
+{
+    m_own.KeyboardMode = on ? 1 : 0;
     if (!on) {
-        m_view.keyCursorCell = -1;
-        m_view.trayCursorCode = -1;
-        ResetMessage();
+        m_shown.keyCursorCell = -1;
+        m_shown.trayCursorCode = -1;
+        m_message.ResetMessage();
         return;
     }
-    if (m_state.KeyCursor < 0 || m_state.KeyCursor > LastCellIndex)
-        m_state.KeyCursor = firstVisibleCell(m_view.scroll);
+    if (m_own.KeyCursor < 0 || m_own.KeyCursor > LastCellIndex)
+        m_own.KeyCursor = firstVisibleCell(m_scroll.scroll());
     keepKeyCursorInView();
     followKeyCursor();
-    m_view.messageBackground = ColourWhite;
-    m_view.messageText = QStringLiteral(u"キーボードで操作します（F7でおわり）。\r\n"
-                                        u"矢印：カーソル　Enter：クリック　Tab：トレイ");
+    m_message.setBackground(ColourWhite);
+    m_message.setText(QStringLiteral(u"キーボードで操作します（F7でおわり）。\r\n"
+                                     u"矢印：カーソル　Enter：クリック　Tab：トレイ"));
 }
 
-void EditorSession::ToggleKeyboardMode()
+void KeyboardCursor::MoveKeyCursor(int dx, int dy)
 {
-    SetKeyboardMode(m_state.KeyboardMode == 0);
-}
-
-void EditorSession::MoveKeyCursor(int dx, int dy)
-{
-    if (m_state.KeyboardMode == 0)
+    if (m_own.KeyboardMode == 0)
         return;
-    ChangeScope scope(*this);
-    int x = CellX(m_state.KeyCursor) + dx;
-    int y = CellY(m_state.KeyCursor) + dy;
+    int x = CellX(m_own.KeyCursor) + dx;
+    int y = CellY(m_own.KeyCursor) + dy;
     // A corner holds nothing and takes no click: the cursor steps over it.
     if (insideLattice(x, y) && cellKind(x, y) == CellKind::Corner) {
         x += dx;
@@ -87,22 +93,21 @@ void EditorSession::MoveKeyCursor(int dx, int dy)
     SetKeyCursor(x, y);
 }
 
-void EditorSession::SetKeyCursor(int x, int y)
+void KeyboardCursor::SetKeyCursor(int x, int y)
 {
-    if (m_state.KeyboardMode == 0)
+    if (m_own.KeyboardMode == 0)
         return;
-    ChangeScope scope(*this);
     x = std::clamp(x, 0, LatticeColumns - 1);
     y = std::clamp(y, 0, LatticeRows - 1);
     if (cellKind(x, y) == CellKind::Corner)
         x -= 1; // the connector beside it
-    m_state.KeyCursor = CellIndex(x, y);
+    m_own.KeyCursor = CellIndex(x, y);
     keepKeyCursorInView();
     followKeyCursor();
     // A refusal stays readable until the next click, as it does while the mouse moves.
-    if (m_view.messageBackground == ColourWarning)
+    if (m_message.showsWarning())
         return;
-    m_view.messageBackground = ColourWhite;
+    m_message.setBackground(ColourWhite);
     QString keys;
     if (m_state.MoveSlot >= 0)
         keys = QStringLiteral(u"Enter：ここに置く　Esc：やめる");
@@ -110,8 +115,9 @@ void EditorSession::SetKeyCursor(int x, int y)
         keys = QStringLiteral(u"Enter：線を引く・消す");
     else if (m_program.holdsIcon(x, y))
         keys = QStringLiteral(u"Enter：選択　Space：移動　Shift+Enter：角");
-    else if (trayPickCode() >= 0)
-        keys = QStringLiteral(u"Enter：") + iconLabel(trayPickCode()) + QStringLiteral(u"を置く");
+    else if (m_tray.trayPickCode() >= 0)
+        keys = QStringLiteral(u"Enter：") + iconLabel(m_tray.trayPickCode())
+            + QStringLiteral(u"を置く");
     else
         keys = QStringLiteral(u"Enter：選択　Shift+Enter：角　Tab：トレイ");
     QString here;
@@ -122,15 +128,15 @@ void EditorSession::SetKeyCursor(int x, int y)
         here = iconLabel(m_program.iconCodeAt(x, y));
     else
         here = QStringLiteral(u"空きマス");
-    m_view.messageText
-        = placeText(x, y) + QStringLiteral(u"：") + here + QStringLiteral("\r\n") + keys;
+    m_message.setText(placeText(x, y) + QStringLiteral(u"：") + here + QStringLiteral("\r\n")
+                      + keys);
 }
 
-void EditorSession::keepKeyCursorInView()
+void KeyboardCursor::keepKeyCursorInView()
 {
-    const QRect box = cellBox(CellX(m_state.KeyCursor), CellY(m_state.KeyCursor))
+    const QRect box = cellBox(CellX(m_own.KeyCursor), CellY(m_own.KeyCursor))
                           .adjusted(-ViewMargin, -ViewMargin, ViewMargin, ViewMargin);
-    const ScrollView &scroll = m_view.scroll;
+    const ScrollView &scroll = m_scroll.scroll();
     int h = scroll.hValue;
     int v = scroll.vValue;
     // The program area's border takes a pixel on each side.
@@ -145,49 +151,41 @@ void EditorSession::keepKeyCursorInView()
     else if (box.bottom() >= v + height)
         v = box.bottom() - height + 1;
     if (h != scroll.hValue || v != scroll.vValue)
-        setScrollValues(h, v);
+        m_scroll.SetScroll(h, v);
 }
 
-void EditorSession::followKeyCursor()
+void KeyboardCursor::followKeyCursor()
 {
-    const int x = CellX(m_state.KeyCursor);
-    const int y = CellY(m_state.KeyCursor);
-    m_view.keyCursorCell = m_state.KeyCursor;
-    m_view.columnBoxText = QString::number(x / 2 + 1);
-    m_view.rowBoxText = QString::number(y / 2 + 1);
+    const int x = CellX(m_own.KeyCursor);
+    const int y = CellY(m_own.KeyCursor);
+    m_shown.keyCursorCell = m_own.KeyCursor;
+    m_scroll.showCellBoxes(x, y);
     // An icon picked up to move travels with the cursor, as it follows the pointer, at the
     // icon cell a drop there snaps to.
-    const int carried = m_state.MoveSlot;
-    if (carried >= 0 && carried < IconSlotLimit) {
-        const QPoint at = iconPicturePosition(x - x % 2, y - y % 2);
-        m_view.dragPicturePos = at;
-        m_view.pictures[carried].topLeft = at;
-    }
+    m_carry.carryTo(iconPicturePosition(x - x % 2, y - y % 2));
 }
 
-void EditorSession::KeyCursorClick(bool leftButton)
+void KeyboardCursor::KeyCursorClick(bool leftButton)
 {
-    if (m_state.KeyboardMode == 0)
+    if (m_own.KeyboardMode == 0)
         return;
-    ChangeScope scope(*this);
     const KeyClickStart start = keyClickStart();
     const int content = start.content;
     // The mouse's road: a press on an icon's cell belongs to its picture (while an icon is
     // carried, that click is its destination), every other click to the drawing surface.
     if (ContentHoldsIcon(content) && ContentSlot(content) < IconSlotLimit) {
-        IconPress(ContentSlot(content), leftButton);
-        IconRelease(ContentSlot(content));
+        m_input.IconPress(ContentSlot(content), leftButton);
+        m_input.IconRelease(ContentSlot(content));
     } else {
-        SurfaceRelease(CellX(start.cell), CellY(start.cell), leftButton);
+        m_input.SurfaceRelease(CellX(start.cell), CellY(start.cell), leftButton);
     }
     reportKeyClick(start);
 }
 
-void EditorSession::KeyCursorDoubleClick()
+void KeyboardCursor::KeyCursorDoubleClick()
 {
-    if (m_state.KeyboardMode == 0)
+    if (m_own.KeyboardMode == 0)
         return;
-    ChangeScope scope(*this);
     const KeyClickStart start = keyClickStart();
     const int content = start.content;
     if (start.moveSlot < 0 && ContentHoldsIcon(content) && ContentSlot(content) < IconSlotLimit) {
@@ -195,35 +193,26 @@ void EditorSession::KeyCursorDoubleClick()
         // The double-click's first click selects the icon. An icon the keyboard has already
         // selected needs only the second: a first click would unselect it again.
         if (!(start.mark == MarkSelected && m_state.CurrentCell == start.cell)) {
-            IconPress(slot, true);
-            IconRelease(slot);
+            m_input.IconPress(slot, true);
+            m_input.IconRelease(slot);
         }
-        IconDoubleClick(slot);
-        IconRelease(slot);
+        m_input.IconDoubleClick(slot);
+        m_input.IconRelease(slot);
         followKeyCursor();
     } else {
-        SurfaceDoubleClick();
+        m_input.SurfaceDoubleClick();
     }
     reportKeyClick(start);
 }
 
-bool EditorSession::messageShowsHint()
+KeyboardCursor::KeyClickStart KeyboardCursor::keyClickStart() const
 {
-    const QString shown = m_view.messageText;
-    ShowHint();
-    const bool hint = m_view.messageText == shown;
-    m_view.messageText = shown;
-    return hint && m_view.messageBackground == ColourWhite;
-}
-
-EditorSession::KeyClickStart EditorSession::keyClickStart() const
-{
-    const int cell = m_state.KeyCursor;
+    const int cell = m_own.KeyCursor;
     return {cell, m_program.CellContent(CellX(cell), CellY(cell)),
             m_program.CellMark(CellX(cell), CellY(cell)), m_state.BoxState, m_state.MoveSlot};
 }
 
-void EditorSession::reportKeyClick(const KeyClickStart &start)
+void KeyboardCursor::reportKeyClick(const KeyClickStart &start)
 {
     const auto [cell, content, mark, boxState, moveSlot] = start;
     const int x = CellX(cell);
@@ -231,7 +220,7 @@ void EditorSession::reportKeyClick(const KeyClickStart &start)
     const int now = m_program.CellContent(x, y);
     const int code = ContentHoldsIcon(now) ? ContentIconCode(now) : -1;
     // Picking an icon up and putting it down: the pointer would show it; a refusal stays.
-    if (m_view.messageBackground != ColourWarning) {
+    if (!m_message.showsWarning()) {
         QString moved;
         if (moveSlot >= 0 && m_state.MoveSlot < 0)
             moved = code >= 0 ? iconLabel(code) + QStringLiteral(u"を移動しました。")
@@ -239,13 +228,13 @@ void EditorSession::reportKeyClick(const KeyClickStart &start)
         else if (moveSlot < 0 && m_state.MoveSlot >= 0)
             moved = iconLabel(code) + QStringLiteral(u"を持ち上げました。");
         if (!moved.isEmpty()) {
-            m_view.messageText = moved + QStringLiteral("\r\n") + placeText(x, y);
+            m_message.setText(moved + QStringLiteral("\r\n") + placeText(x, y));
             return;
         }
     }
     // What the operation wrote itself (an icon's description, a refusal) stays; where it only
     // put back the hint, the message area says what the key did.
-    if (!messageShowsHint())
+    if (!m_message.showsHint())
         return;
     QString done;
     if (isConnector(cellKind(x, y)) && now != content && boxState == -1)
@@ -265,15 +254,14 @@ void EditorSession::reportKeyClick(const KeyClickStart &start)
         done = QStringLiteral(u"選択をやめました。");
     if (done.isEmpty())
         return;
-    m_view.messageText = done + QStringLiteral("\r\n") + placeText(x, y);
+    m_message.setText(done + QStringLiteral("\r\n") + placeText(x, y));
 }
 
-void EditorSession::MoveTrayCursor(int dx, int dy)
+void KeyboardCursor::MoveTrayCursor(int dx, int dy)
 {
-    if (m_state.KeyboardMode == 0)
+    if (m_own.KeyboardMode == 0)
         return;
-    ChangeScope scope(*this);
-    const IconInfo &info = iconInfo(std::clamp(m_state.TrayCursor, 0, TrayIconCount - 1));
+    const IconInfo &info = iconInfo(std::clamp(m_own.TrayCursor, 0, TrayIconCount - 1));
     int row = info.trayRow;
     int column = info.trayColumn + dx;
     // Left and right run through both rows as one line; up and down change the row.
@@ -287,33 +275,31 @@ void EditorSession::MoveTrayCursor(int dx, int dy)
     row = std::clamp(row + dy, 1, TrayRows);
     const int code = iconAtTrayPlace(row, column);
     if (code >= 0)
-        m_state.TrayCursor = code;
+        m_own.TrayCursor = code;
     ShowTrayCursor(true);
 }
 
-void EditorSession::ShowTrayCursor(bool shown)
+void KeyboardCursor::ShowTrayCursor(bool shown)
 {
-    ChangeScope scope(*this);
-    const bool on = shown && m_state.KeyboardMode != 0;
-    m_view.trayCursorCode = on ? m_state.TrayCursor : -1;
+    const bool on = shown && m_own.KeyboardMode != 0;
+    m_shown.trayCursorCode = on ? m_own.TrayCursor : -1;
     if (!on)
         return;
-    m_view.messageBackground = ColourWhite;
-    m_view.messageText = QStringLiteral(u"アイコントレイ：") + iconLabel(m_state.TrayCursor)
-        + QStringLiteral(u"\r\nEnter：えらぶ　Esc：グリッドにもどる");
+    m_message.setBackground(ColourWhite);
+    m_message.setText(QStringLiteral(u"アイコントレイ：") + iconLabel(m_own.TrayCursor)
+                      + QStringLiteral(u"\r\nEnter：えらぶ　Esc：グリッドにもどる"));
 }
 
-void EditorSession::TrayCursorPress(bool leftButton)
+void KeyboardCursor::TrayCursorPress(bool leftButton)
 {
-    if (m_state.KeyboardMode == 0)
+    if (m_own.KeyboardMode == 0)
         return;
-    ChangeScope scope(*this);
     const int pickBefore = m_state.TrayPick;
-    TrayPress(m_state.TrayCursor, leftButton);
-    m_view.trayCursorCode = -1;
-    if (leftButton && pickBefore == m_state.TrayCursor && messageShowsHint())
-        m_view.messageText = iconLabel(pickBefore) + QStringLiteral(u"をやめました。\r\n")
-            + placeText(CellX(m_state.KeyCursor), CellY(m_state.KeyCursor));
+    m_input.TrayPress(m_own.TrayCursor, leftButton);
+    m_shown.trayCursorCode = -1;
+    if (leftButton && pickBefore == m_own.TrayCursor && m_message.showsHint())
+        m_message.setText(iconLabel(pickBefore) + QStringLiteral(u"をやめました。\r\n")
+                          + placeText(CellX(m_own.KeyCursor), CellY(m_own.KeyCursor)));
 }
 
 } // namespace zuvo

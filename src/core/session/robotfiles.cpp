@@ -1,16 +1,14 @@
-#include "session/editorsession.h"
+#include "session/robotfiles.h"
 
 #include "model/iconcatalogue.h"
 #include "model/parameterstring.h"
 #include "model/pngprogram.h"
 #include "model/robotfile.h"
+#include "session/editorprompts.h"
+#include "session/editorstate.h"
 
 #include <QFile>
 #include <QFileInfo>
-
-// Robot files in the editor: open, insert, save, save as, and the question about unsaved slots
-// when the editor closes. A file is read and validated completely before the program changes,
-// so a refused file leaves everything as it was.
 
 namespace zuvo {
 
@@ -34,30 +32,46 @@ bool IsPictureFile(const QString &path)
 
 } // namespace
 
-bool EditorSession::chooseFile(bool save, const QString &title, const QString &filter)
+RobotFiles::RobotFiles(FileState &own, WorkingProgram &program, EditorPrompts &prompts,
+                       const EditorState &state, GridPicture &grid, IconTray &tray,
+                       Selection &selection, UndoCheckpoint &undo, ProgramSlots &programSlots,
+                       CheckDriver &check)
+    : m_own(own)
+    , m_program(program)
+    , m_prompts(prompts)
+    , m_state(state)
+    , m_grid(grid)
+    , m_tray(tray)
+    , m_selection(selection)
+    , m_undo(undo)
+    , m_slots(programSlots)
+    , m_check(check)
 {
-    const QString path = save ? m_prompts.chooseSaveFile(title, m_state.FileDir, filter)
-                              : m_prompts.chooseOpenFile(title, m_state.FileDir, filter);
+}
+
+bool RobotFiles::chooseFile(bool save, const QString &title, const QString &filter)
+{
+    const QString path = save ? m_prompts.chooseSaveFile(title, m_own.FileDir, filter)
+                              : m_prompts.chooseOpenFile(title, m_own.FileDir, filter);
     if (path.isEmpty()) {
-        m_state.FileTitle.clear();
+        m_own.FileTitle.clear();
         return false;
     }
     rememberFile(path);
     return true;
 }
 
-void EditorSession::rememberFile(const QString &path)
+void RobotFiles::rememberFile(const QString &path)
 {
     const QFileInfo info(path);
-    m_state.FileTitle = info.fileName();
-    m_state.FileDir = info.absolutePath();
-    if (!m_state.FileDir.endsWith(u'/'))
-        m_state.FileDir += u'/';
+    m_own.FileTitle = info.fileName();
+    m_own.FileDir = info.absolutePath();
+    if (!m_own.FileDir.endsWith(u'/'))
+        m_own.FileDir += u'/';
 }
 
-void EditorSession::OpenRobotFile()
+void RobotFiles::OpenRobotFile()
 {
-    ChangeScope scope(*this);
     const int slot = m_state.CurrentSlot;
     if (m_state.SlotModified[slot] != 0
         && !m_prompts.askYesNo(
@@ -65,27 +79,26 @@ void EditorSession::OpenRobotFile()
             QStringLiteral(
                 u"現在のプログラムエリアに編集中が有れば消えます。　　\rよろしいですか？"),
             MessageIcon::Warning)) {
-        ResetGrammarCheck();
+        m_check.ResetGrammarCheck();
         return;
     }
-    CancelTrayPick();
+    m_tray.CancelTrayPick();
     if (!chooseFile(false, QStringLiteral(u"開く"), RobotFileFilter + PictureFilter))
         return;
     openChosenFile();
 }
 
-void EditorSession::OpenRobotFileAt(const QString &path)
+void RobotFiles::OpenRobotFileAt(const QString &path)
 {
-    ChangeScope scope(*this);
-    CancelTrayPick();
+    m_tray.CancelTrayPick();
     rememberFile(path);
     openChosenFile();
 }
 
-void EditorSession::openChosenFile()
+void RobotFiles::openChosenFile()
 {
     const int slot = m_state.CurrentSlot;
-    const QString path = m_state.FileDir + m_state.FileTitle;
+    const QString path = m_own.FileDir + m_own.FileTitle;
     const RobotFileReadResult read = ReadRobotFile(path);
     if (read.status != RobotFileReadResult::Status::Ok) {
         m_prompts.showMessage(OpenTitle, RobotFileRefusalText(read, false), MessageIcon::Warning);
@@ -95,17 +108,15 @@ void EditorSession::openChosenFile()
     }
     // A picture gives the program but is no robot file: 上書き保存 must not write the robot
     // file over it, so the slot stays without a file of its own.
-    m_state.SlotFilePath[slot] = IsPictureFile(path) ? QString() : path;
-    m_view.tabCaptions[slot] = m_state.FileTitle;
-    installProgram(read.program);
-    m_state.SlotModified[slot] = 0;
-    ResetGrammarCheck();
+    m_slots.setSlotFile(slot, IsPictureFile(path) ? QString() : path, m_own.FileTitle);
+    m_slots.installProgram(read.program);
+    m_slots.setModified(slot, 0);
+    m_check.ResetGrammarCheck();
 }
 
-void EditorSession::InsertRobotFile()
+void RobotFiles::InsertRobotFile()
 {
-    ChangeScope scope(*this);
-    CancelTrayPick();
+    m_tray.CancelTrayPick();
     const int cell = m_state.CurrentCell;
     if (cell < 0 || cell > LastCellIndex) {
         m_prompts.showMessage(InsertTargetTitle,
@@ -120,7 +131,7 @@ void EditorSession::InsertRobotFile()
     }
     if (!chooseFile(false, QStringLiteral(u"差込読出し"), InsertFileFilter + PictureFilter))
         return;
-    const RobotFileReadResult read = ReadRobotFile(m_state.FileDir + m_state.FileTitle);
+    const RobotFileReadResult read = ReadRobotFile(m_own.FileDir + m_own.FileTitle);
     switch (read.status) {
     case RobotFileReadResult::Status::Ok:
         insertStagedProgram(read.program);
@@ -141,9 +152,9 @@ void EditorSession::InsertRobotFile()
     }
 }
 
-void EditorSession::insertStagedProgram(const WorkingProgram &file)
+void RobotFiles::insertStagedProgram(const WorkingProgram &file)
 {
-    SaveUndoSnapshot();
+    m_undo.SaveUndoSnapshot();
     const int originX = CellX(m_state.CurrentCell);
     const int originY = CellY(m_state.CurrentCell);
     m_program.CellMark(originX, originY) = MarkSettle;
@@ -157,7 +168,7 @@ void EditorSession::insertStagedProgram(const WorkingProgram &file)
             if (!insideLattice(tx, ty))
                 continue;
             m_program.CellContent(tx, ty) = LineCell;
-            RedrawCell(tx, ty, ColourWhite);
+            m_grid.RedrawCell(tx, ty, ColourWhite);
         }
     }
 
@@ -173,39 +184,38 @@ void EditorSession::insertStagedProgram(const WorkingProgram &file)
         const int ty = originY + CellY(cell);
         if (!insideLattice(tx, ty) || m_program.holdsBeginOrEnd(tx, ty))
             continue;
-        if (CheckSlotLimit(InsertTargetTitle))
+        if (m_selection.CheckSlotLimit(InsertTargetTitle))
             break;
         if (m_program.CellContent(tx, ty) != EmptyCell)
             continue;
         m_program.placeNewIcon(tx, ty, code, params);
-        ShowIconAt(tx, ty);
+        m_grid.ShowIconAt(tx, ty);
     }
-    ShowAllSlotValues();
-    markProgramEdited();
+    m_grid.ShowAllSlotValues();
+    m_slots.markProgramEdited();
 }
 
-bool EditorSession::writeCurrentSlot(const QString &path, const QString &title)
+bool RobotFiles::writeCurrentSlot(const QString &path, const QString &title)
 {
     const int slot = m_state.CurrentSlot;
     const RobotFileWriteResult written = WriteRobotFile(m_program, path);
     if (!written.ok) {
-        m_state.SlotModified[slot] = 1;
+        m_slots.setModified(slot, 1);
         m_prompts.showMessage(title,
                               QStringLiteral(u"ファイルを保存できませんでした。　　\r")
                                   + QFileInfo(path).fileName() + u'\r' + written.error,
                               MessageIcon::Warning);
         return false;
     }
-    m_state.SlotModified[slot] = 0;
+    m_slots.setModified(slot, 0);
     if (written.memoChanges.any())
         m_prompts.showMessage(title, MemoChangesText(written.memoChanges),
                               MessageIcon::Information);
     return true;
 }
 
-void EditorSession::SaveRobotFile()
+void RobotFiles::SaveRobotFile()
 {
-    ChangeScope scope(*this);
     const QString path = m_state.SlotFilePath[m_state.CurrentSlot];
     if (path.isEmpty()) {
         m_prompts.showMessage(
@@ -216,40 +226,24 @@ void EditorSession::SaveRobotFile()
     writeCurrentSlot(path, SaveTitle);
 }
 
-void EditorSession::SaveRobotFileAs()
+void RobotFiles::SaveRobotFileAs()
 {
-    ChangeScope scope(*this);
     if (!chooseFile(true, QStringLiteral(u"別名で保存"), RobotFileFilter))
         return;
-    const QString path = m_state.FileDir + m_state.FileTitle;
+    const QString path = m_own.FileDir + m_own.FileTitle;
     if (QFileInfo::exists(path)
         && !m_prompts.askYesNo(SaveAsTitle,
-                               QStringLiteral(u"すでに ") + m_state.FileTitle
+                               QStringLiteral(u"すでに ") + m_own.FileTitle
                                    + QStringLiteral(u" は有ります。\r\n書換えてよろしいですか？"),
                                MessageIcon::Warning)) {
-        m_state.FileTitle.clear();
+        m_own.FileTitle.clear();
         return;
     }
     // The slot takes the new name only once the file holds the program.
     if (!writeCurrentSlot(path, QStringLiteral(u"別名で保存")))
         return;
     const int slot = m_state.CurrentSlot;
-    m_state.SlotFilePath[slot] = path;
-    m_view.tabCaptions[slot] = m_state.FileTitle;
-}
-
-bool EditorSession::ConfirmEditorClose()
-{
-    ChangeScope scope(*this);
-    QString lines;
-    for (int slot = 0; slot < ProgramSlotCount; ++slot) {
-        if (m_state.SlotModified[slot] != 0)
-            lines += QStringLiteral(u"プログラム") + QString::number(slot + 1)
-                + QStringLiteral(u"は未更新です。よろしいですか？\r");
-    }
-    if (lines.isEmpty())
-        return true;
-    return m_prompts.askYesNo(QStringLiteral(u"編集プログラムの終了"), lines, MessageIcon::None);
+    m_slots.setSlotFile(slot, path, m_own.FileTitle);
 }
 
 } // namespace zuvo

@@ -1,10 +1,8 @@
-#include "session/editorsession.h"
+#include "session/movecopy.h"
 
 #include "model/iconcatalogue.h"
-
-#include <functional>
-
-// Moving and copying the selection to the pending corner.
+#include "session/editorprompts.h"
+#include "session/editorstate.h"
 
 namespace zuvo {
 
@@ -29,23 +27,29 @@ void visitLattice(bool backwards, const std::function<bool(int, int)> &visit)
 
 } // namespace
 
-void EditorSession::unmarkDestination()
+MoveCopy::MoveCopy(WorkingProgram &program, EditorPrompts &prompts, const EditorState &state,
+                   Selection &selection, GridPicture &grid, MessageArea &message, IconForm &form,
+                   UndoCheckpoint &undo, ProgramSlots &programSlots)
+    : m_program(program)
+    , m_prompts(prompts)
+    , m_state(state)
+    , m_selection(selection)
+    , m_grid(grid)
+    , m_message(message)
+    , m_form(form)
+    , m_undo(undo)
+    , m_slots(programSlots)
 {
-    // The destination's mark came from the press that chose it: it is not carried along. A
-    // destination that was selected before stays a source, so that a selection moved onto its
-    // own cells takes all of them.
-    if (m_state.CurrentCell == m_cornerMarkedByPress)
-        m_program.CellMark.atIndex(m_state.CurrentCell) = MarkSettle;
 }
 
-bool EditorSession::findMoveOffset(bool forCopy, int &dc, int &dr)
+bool MoveCopy::findMoveOffset(bool forCopy, int &dc, int &dr)
 {
-    ResetMessage();
-    hideIconParameters();
+    m_message.ResetMessage();
+    m_form.hideIconParameters();
     const int destination = m_state.CurrentCell;
     if (m_state.BoxState != 1 || destination < 0 || destination > LastCellIndex) {
-        ShowWarning(forCopy ? QStringLiteral(u"複写先はマウス右で指示してください。")
-                            : QStringLiteral(u"移動先はマウス右で指示してください。"));
+        m_message.ShowWarning(forCopy ? QStringLiteral(u"複写先はマウス右で指示してください。")
+                                      : QStringLiteral(u"移動先はマウス右で指示してください。"));
         return false;
     }
     const int destX = CellX(destination);
@@ -67,41 +71,41 @@ bool EditorSession::findMoveOffset(bool forCopy, int &dc, int &dr)
         return false;
     });
     if (!anchorFound || (dc == 0 && dr == 0)) {
-        ShowWarning(forCopy ? QStringLiteral(u"複写先もしくは元が選択されていません。")
-                            : QStringLiteral(u"移動先もしくは元が選択されていません。"));
+        m_message.ShowWarning(forCopy ? QStringLiteral(u"複写先もしくは元が選択されていません。")
+                                      : QStringLiteral(u"移動先もしくは元が選択されていません。"));
     } else if (dc % 2 != 0 || dr % 2 != 0) {
-        ShowWarning(forCopy ? QStringLiteral(u"複写先と元の座標形態が合いません")
-                            : QStringLiteral(u"移動先と元の座標形態が合いません"));
+        m_message.ShowWarning(forCopy ? QStringLiteral(u"複写先と元の座標形態が合いません")
+                                      : QStringLiteral(u"移動先と元の座標形態が合いません"));
     } else {
         return true;
     }
-    RedrawCell(destX, destY, ColourWhite);
-    DropBoxAnchor();
-    m_state.CurrentCell = -1;
-    hideIconParameters();
+    m_grid.RedrawCell(destX, destY, ColourWhite);
+    m_selection.DropBoxAnchor();
+    m_selection.setCurrentCell(-1);
+    m_form.hideIconParameters();
     return false;
 }
 
-bool EditorSession::carrySelection(bool forCopy, const CellCarrier &carry)
+bool MoveCopy::carrySelection(bool forCopy, const CellCarrier &carry)
 {
     int dc = 0;
     int dr = 0;
     if (!findMoveOffset(forCopy, dc, dr))
         return false;
-    SaveUndoSnapshot();
+    m_undo.SaveUndoSnapshot();
     const bool backwards = dc > 0 || (dc == 0 && dr > 0);
     if (backwards)
-        unmarkDestination();
+        m_selection.unmarkDestination();
     visitLattice(backwards, [&](int x, int y) {
         if (m_program.CellMark(x, y) != MarkSelected)
             return true;
         return carry(x, y, x + dc, y + dr);
     });
-    ClearBoxAnchor();
+    m_selection.ClearBoxAnchor();
     return true;
 }
 
-bool EditorSession::mayOverwrite(const QString &title, int sx, int sy)
+bool MoveCopy::mayOverwrite(const QString &title, int sx, int sy)
 {
     if (m_prompts.askYesNo(title, OverwriteQuestion, MessageIcon::Warning))
         return true;
@@ -109,29 +113,28 @@ bool EditorSession::mayOverwrite(const QString &title, int sx, int sy)
     return false;
 }
 
-void EditorSession::MoveSelection()
+void MoveCopy::MoveSelection()
 {
-    ChangeScope scope(*this);
     const bool carried = carrySelection(false, [this](int sx, int sy, int tx, int ty) {
         moveOneCell(sx, sy, tx, ty);
         return true;
     });
     if (!carried)
         return;
-    m_state.CurrentCell = -1;
-    hideIconParameters();
-    markProgramEdited();
+    m_selection.setCurrentCell(-1);
+    m_form.hideIconParameters();
+    m_slots.markProgramEdited();
 }
 
-void EditorSession::moveOneCell(int sx, int sy, int tx, int ty)
+void MoveCopy::moveOneCell(int sx, int sy, int tx, int ty)
 {
     if (!insideLattice(tx, ty)) {
-        ShowWarning(QStringLiteral(u"移動先が編集エリアを越えています"));
+        m_message.ShowWarning(QStringLiteral(u"移動先が編集エリアを越えています"));
         return;
     }
     if (m_program.holdsBeginOrEnd(tx, ty)) {
-        ShowWarning(QStringLiteral(u"開始、終了の場所に移動できません"));
-        showPictureAt(tx, ty);
+        m_message.ShowWarning(QStringLiteral(u"開始、終了の場所に移動できません"));
+        m_grid.showPictureAt(tx, ty);
         return;
     }
     const qint16 source = m_program.CellContent(sx, sy);
@@ -147,7 +150,7 @@ void EditorSession::moveOneCell(int sx, int sy, int tx, int ty)
             return;
         const int overwritten = ContentSlot(target);
         if (ContentHoldsIcon(target) && overwritten < IconSlotLimit) {
-            hideIconPicture(overwritten);
+            m_grid.hideIconPicture(overwritten);
             m_program.freeSlot(overwritten);
         }
         target = EmptyCell;
@@ -155,7 +158,7 @@ void EditorSession::moveOneCell(int sx, int sy, int tx, int ty)
     if (target == EmptyCell) {
         target = source;
         if (sourceIsIcon) {
-            ShowIconAt(tx, ty);
+            m_grid.ShowIconAt(tx, ty);
             m_program.SlotCell[ContentSlot(source)] = static_cast<qint16>(CellIndex(tx, ty));
         }
     }
@@ -163,28 +166,27 @@ void EditorSession::moveOneCell(int sx, int sy, int tx, int ty)
     m_program.CellMark(sx, sy) = MarkSettle;
 }
 
-void EditorSession::CopySelection()
+void MoveCopy::CopySelection()
 {
-    ChangeScope scope(*this);
     const bool carried = carrySelection(
         true, [this](int sx, int sy, int tx, int ty) { return copyOneCell(sx, sy, tx, ty); });
     if (carried)
-        markProgramEdited();
+        m_slots.markProgramEdited();
 }
 
-bool EditorSession::copyOneCell(int sx, int sy, int tx, int ty)
+bool MoveCopy::copyOneCell(int sx, int sy, int tx, int ty)
 {
     if (!insideLattice(tx, ty)) {
-        ShowWarning(QStringLiteral(u"複写先が編集エリアを越えています。"));
+        m_message.ShowWarning(QStringLiteral(u"複写先が編集エリアを越えています。"));
         return true;
     }
     if (m_program.holdsBeginOrEnd(tx, ty)) {
-        ShowWarning(QStringLiteral(u"開始、終了の場所に複写できません。"));
-        showPictureAt(tx, ty);
+        m_message.ShowWarning(QStringLiteral(u"開始、終了の場所に複写できません。"));
+        m_grid.showPictureAt(tx, ty);
         return true;
     }
     if (m_program.holdsBeginOrEnd(sx, sy)) {
-        ShowWarning(QStringLiteral(u"開始、終了は複写できません。"));
+        m_message.ShowWarning(QStringLiteral(u"開始、終了は複写できません。"));
         return true;
     }
     const qint16 source = m_program.CellContent(sx, sy);
@@ -195,7 +197,7 @@ bool EditorSession::copyOneCell(int sx, int sy, int tx, int ty)
     m_program.CellMark(tx, ty) = MarkSettle;
     if (source == LineCell) {
         m_program.CellContent(tx, ty) = LineCell;
-        m_state.CurrentCell = -1;
+        m_selection.setCurrentCell(-1);
         m_program.CellMark(sx, sy) = MarkSettle;
         return true;
     }
@@ -203,12 +205,12 @@ bool EditorSession::copyOneCell(int sx, int sy, int tx, int ty)
     const int code = ContentIconCode(source);
     if (sourceSlot >= IconSlotLimit)
         return true;
-    m_view.pictures[sourceSlot].visible = true;
+    m_grid.showPicture(sourceSlot);
     const qint16 target = m_program.CellContent(tx, ty);
     int targetSlot = -1;
     if (target == EmptyCell) {
-        if (CheckSlotLimit(QStringLiteral(u"複写クリック"))) {
-            ClearBoxAnchor();
+        if (m_selection.CheckSlotLimit(QStringLiteral(u"複写クリック"))) {
+            m_selection.ClearBoxAnchor();
             return false;
         }
         targetSlot = m_program.placeNewIcon(tx, ty, code, m_program.SlotParams[sourceSlot]);
@@ -221,9 +223,9 @@ bool EditorSession::copyOneCell(int sx, int sy, int tx, int ty)
         m_program.CellContent(tx, ty) = IconCellContent(code, targetSlot);
         m_program.SlotParams[targetSlot] = m_program.SlotParams[sourceSlot];
     }
-    ShowIconAt(tx, ty);
-    ShowSlotValues(targetSlot);
-    m_state.CurrentCell = -1;
+    m_grid.ShowIconAt(tx, ty);
+    m_grid.ShowSlotValues(targetSlot);
+    m_selection.setCurrentCell(-1);
     m_program.CellMark(sx, sy) = MarkSettle;
     return true;
 }
