@@ -4,6 +4,8 @@
 #include "session/keycodes.h"
 #include "session/movecopy.h"
 
+#include <utility>
+
 namespace zuvo {
 
 namespace {
@@ -120,7 +122,7 @@ void GridInput::fillSelection(int code)
 
 void GridInput::IconPress(int slot, bool leftButton)
 {
-    m_releaseEndsDoubleClick = false;
+    m_doubleClickRelease = DoubleClickRelease::None;
     m_check.ResetGrammarCheck();
     int cellX = -1;
     int cellY = -1;
@@ -175,8 +177,8 @@ void GridInput::IconPress(int slot, bool leftButton)
 
 void GridInput::IconRelease(int)
 {
-    if (m_releaseEndsDoubleClick) {
-        m_releaseEndsDoubleClick = false;
+    if (m_doubleClickRelease == DoubleClickRelease::OnIcon) {
+        m_doubleClickRelease = DoubleClickRelease::None;
         return;
     }
     if (!m_carry.carrying())
@@ -188,12 +190,14 @@ void GridInput::IconRelease(int)
 void GridInput::IconDoubleClick(int)
 {
     m_carry.BeginIconMove();
-    m_releaseEndsDoubleClick = true;
+    m_doubleClickRelease = DoubleClickRelease::OnIcon;
 }
 
 void GridInput::SurfaceRelease(int x, int y, bool leftButton)
 {
-    m_releaseEndsDoubleClick = false;
+    if (std::exchange(m_doubleClickRelease, DoubleClickRelease::None)
+        == DoubleClickRelease::OnSurface)
+        return;
     m_slots.markModified();
     m_check.ResetGrammarCheck();
     m_message.ResetMessage();
@@ -263,6 +267,7 @@ void GridInput::SurfaceMove(QPoint pixel, bool leftButtonHeld, bool shift, bool 
 void GridInput::SurfaceDoubleClick()
 {
     m_selection.ClearSelection();
+    m_doubleClickRelease = DoubleClickRelease::OnSurface;
 }
 
 void GridInput::GridKey(int key)

@@ -61,8 +61,10 @@ private:
     ScrollArea &m_scroll;
     CheckDriver &m_check;
     DebugAids &m_debug;
-    // The release that completes a double-click on an icon picks nothing up and drops nothing.
-    bool m_releaseEndsDoubleClick = false;
+    // The release that ends a double-click is no click of its own: on an icon it would drop the
+    // icon just picked up, on the surface select the cell the double-click has just cleared.
+    enum class DoubleClickRelease { None, OnIcon, OnSurface };
+    DoubleClickRelease m_doubleClickRelease = DoubleClickRelease::None;
 };
 
 } // namespace zuvo

@@ -201,6 +201,8 @@ void KeyboardCursor::KeyCursorDoubleClick()
         followKeyCursor();
     } else {
         m_input.SurfaceDoubleClick();
+        // and the release that ends it, as the mouse's would
+        m_input.SurfaceRelease(CellX(start.cell), CellY(start.cell), true);
     }
     reportKeyClick(start);
 }

@@ -200,7 +200,6 @@ int GridSurface::slotAtPixel(QPoint pixel) const
 void GridSurface::mousePressEvent(QMouseEvent *event)
 {
     setFocus(Qt::MouseFocusReason);
-    m_releaseEndsDoubleClick = false;
     // The pictures cover their cells; a press that reaches the surface on an icon (its picture
     // blinked away) belongs to that icon.
     m_pressSlot = slotAtPixel(event->position().toPoint());
@@ -210,11 +209,9 @@ void GridSurface::mousePressEvent(QMouseEvent *event)
 
 void GridSurface::mouseReleaseEvent(QMouseEvent *event)
 {
+    // Every release goes to the session, also the one that ends a double-click: the session
+    // knows that one is no click.
     const int slot = std::exchange(m_pressSlot, -1);
-    // The release that completes a double-click on the grid is no click of its own: it would
-    // select the cell again right after the double-click cleared the selection.
-    if (std::exchange(m_releaseEndsDoubleClick, false))
-        return;
     if (slot >= 0) {
         m_session.IconRelease(slot);
         return;
@@ -227,7 +224,6 @@ void GridSurface::mouseReleaseEvent(QMouseEvent *event)
 void GridSurface::mouseDoubleClickEvent(QMouseEvent *event)
 {
     m_pressSlot = slotAtPixel(event->position().toPoint());
-    m_releaseEndsDoubleClick = m_pressSlot < 0;
     if (m_pressSlot >= 0)
         m_session.IconDoubleClick(m_pressSlot);
     else

@@ -63,7 +63,6 @@ private:
     QRect m_glowRect;
     KeyCursorFrame *m_keyCursor = nullptr;
     int m_pressSlot = -1; // a press on the surface that went to an icon's picture
-    bool m_releaseEndsDoubleClick = false;
 };
 
 } // namespace zuvo
