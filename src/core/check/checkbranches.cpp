@@ -182,11 +182,10 @@ bool BranchCheck::walkOne()
 
 void BranchCheck::walkTwo()
 {
-    m_branchText = QStringLiteral(u"分岐は無し、");
-    m_mergeText = QStringLiteral(u"合流は無し。");
-    const QString branchesFine = QStringLiteral(u"分岐は正常、");
-    const QString missingYesNo = QStringLiteral(u"分岐にYes,No無し、");
-    const QString mergeBroken = QStringLiteral(u"合流は異常。");
+    // What the walk has found of branches and of merges; the message's first line says it.
+    enum class Found { Nothing, Fine, Fault };
+    Found branches = Found::Nothing;
+    Found merges = Found::Nothing;
     int cur = 0;
     int step = 0;
     BranchStack stack;
@@ -198,20 +197,20 @@ void BranchCheck::walkTwo()
             const bool yesAndNo
                 = (first == IconYes && second == IconNo) || (first == IconNo && second == IconYes);
             if (!yesAndNo) {
-                m_branchText = missingYesNo;
+                branches = Found::Fault;
                 m_fault = true;
                 blink(cur);
             }
             stack.push(cur);
             cur = m_flow.at(cur, FlowSuccessor);
-            if (m_branchText == u"分岐は無し、")
-                m_branchText = branchesFine;
+            if (branches == Found::Nothing)
+                branches = Found::Fine;
         } else if (kind == IconMerge) {
-            if (m_mergeText != mergeBroken)
-                m_mergeText = QStringLiteral(u"合流は正常。");
+            if (merges != Found::Fault)
+                merges = Found::Fine;
             if (stack.size() <= 0) {
                 // Left where it is, the walk runs into its step limit.
-                m_mergeText = mergeBroken;
+                merges = Found::Fault;
             } else if (stack.topState() == 1) {
                 stack.topState() = 2;
                 cur = m_flow.at(stack.topSlot(), FlowSecondSuccessor);
@@ -221,7 +220,7 @@ void BranchCheck::walkTwo()
             }
         } else if (kind == IconYes || kind == IconNo) {
             if (!isBranchIcon(kindOf(m_flow.at(cur, FlowPredecessor)))) {
-                m_branchText = missingYesNo;
+                branches = Found::Fault;
                 m_fault = true;
                 blink(cur);
             }
@@ -233,6 +232,12 @@ void BranchCheck::walkTwo()
         if (stack.size() > BranchDepthLimit)
             break;
     }
+    const QString branchTexts[] = {QStringLiteral(u"分岐は無し、"), QStringLiteral(u"分岐は正常、"),
+                                   QStringLiteral(u"分岐にYes,No無し、")};
+    const QString mergeTexts[] = {QStringLiteral(u"合流は無し。"), QStringLiteral(u"合流は正常。"),
+                                  QStringLiteral(u"合流は異常。")};
+    m_branchText = branchTexts[int(branches)];
+    m_mergeText = mergeTexts[int(merges)];
 
     if (step > CheckStepLimit) {
         m_branchText
