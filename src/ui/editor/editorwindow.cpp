@@ -13,7 +13,6 @@
 #include "editor/scrollstrips.h"
 #include "editor/slottabs.h"
 #include "editor/traypanel.h"
-#include "sim/simprogram.h"
 #include "simulator/simulatorwindow.h"
 #include "transmit/volumecontrollauncher.h"
 
@@ -320,9 +319,7 @@ void EditorWindow::openSimulator()
                               MessageIcon::Exclamation);
         return;
     }
-    if (m_simulator && compiled.code == m_simulatedCode
-        && compiled.slotOfAddress == m_simulatedSlotOfAddress
-        && compiled.slotCells == m_simulatedSlotCells && simulatedProgramUnchanged()) {
+    if (m_simulator && m_simulatorLink.sameRun(compiled, m_session.program())) {
         m_simulator->showNormal();
         m_simulator->raise();
         m_simulator->activateWindow();
@@ -337,10 +334,7 @@ void EditorWindow::openSimulator()
     const bool replacing = m_simulator;
     closeSimulator();
 
-    m_simulatedProgram = m_session.program();
-    m_simulatedCode = compiled.code;
-    m_simulatedSlotOfAddress = compiled.slotOfAddress;
-    m_simulatedSlotCells = compiled.slotCells;
+    m_simulatorLink = sim::SimulatorLink(m_session.program(), compiled);
     auto *window = new sim::SimulatorWindow(compiled.code, compiled.slotOfAddress, course, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     connect(window, &sim::SimulatorWindow::executingSlotChanged, this,
@@ -368,26 +362,7 @@ sim::SimulatorWindow *EditorWindow::simulator() const
 
 void EditorWindow::simulatorSlotChanged(int compiledSlot)
 {
-    int slot = -1;
-    if (compiledSlot >= 0 && simulatedProgramUnchanged()) {
-        // The compiled copy was compacted like the editor's program; its cell names the icon.
-        const int cell = m_simulatedSlotCells.value(compiledSlot, -1);
-        if (cell >= 0 && cell <= LastCellIndex) {
-            const int content = m_session.program().CellContent.atIndex(cell);
-            if (ContentHoldsIcon(content))
-                slot = ContentSlot(content);
-        }
-    }
-    m_session.ShowExecutingSlot(slot);
-}
-
-bool EditorWindow::simulatedProgramUnchanged() const
-{
-    const WorkingProgram &now = m_session.program();
-    return now.SlotCount == m_simulatedProgram.SlotCount
-        && now.SlotCell == m_simulatedProgram.SlotCell
-        && now.SlotParams == m_simulatedProgram.SlotParams
-        && now.CellContent == m_simulatedProgram.CellContent;
+    m_session.ShowExecutingSlot(m_simulatorLink.gridSlot(compiledSlot, m_session.program()));
 }
 
 void EditorWindow::closeSimulator()

@@ -7,6 +7,7 @@
 #include "editor/editorlayout.h"
 #include "editor/qteditorprompts.h"
 #include "session/editorsession.h"
+#include "sim/simulatorlink.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -92,8 +93,6 @@ private:
     void render();
     void simulatorSlotChanged(int compiledSlot);
     void closeSimulator();
-    // True while the editor's program still is the one the simulator runs.
-    bool simulatedProgramUnchanged() const;
 
     QtEditorPrompts m_qtPrompts;
     EditorPrompts &m_prompts;
@@ -109,10 +108,7 @@ private:
     EditorMenus *m_menus = nullptr;
     VolumeControlLauncher *m_volume = nullptr;
     QPointer<sim::SimulatorWindow> m_simulator;
-    WorkingProgram m_simulatedProgram; // the program as the simulator window got it
-    QByteArray m_simulatedCode;
-    QList<int> m_simulatedSlotOfAddress;
-    QList<int> m_simulatedSlotCells; // CellIndex of each of the compiled program's slots
+    sim::SimulatorLink m_simulatorLink; // the program the simulator window runs
     QTimer m_blink;
     QPoint m_shownScroll {-1, -1};
     int m_editorStartMode;

@@ -3,6 +3,7 @@
 #include "audio/signalplayer.h"
 #include "sim/beepsound.h"
 #include "sim/course.h"
+#include "sim/simulatorlink.h"
 #include "simulator/courseview.h"
 
 #include <QCheckBox>
@@ -360,9 +361,7 @@ void SimulatorWindow::noteBeep()
 
 void SimulatorWindow::updateExecutingSlot()
 {
-    int slot = -1;
-    if (!m_simulation->stopped())
-        slot = m_slotOfAddress.value(m_simulation->machine().executingAddress(), -1);
+    const int slot = ExecutingSlot(*m_simulation, m_slotOfAddress);
     if (slot != m_executingSlot) {
         m_executingSlot = slot;
         emit executingSlotChanged(slot);

@@ -9,6 +9,7 @@
 #include "sim/beepsound.h"
 #include "sim/simevents.h"
 #include "sim/simtrace.h"
+#include "sim/simulatorlink.h"
 #include "sim/slotaddressmap.h"
 
 using namespace zuvo;
@@ -164,4 +165,43 @@ TEST(BeepSound, FourPitchesOfAFifthOfASecond)
     }
     EXPECT_TRUE(BeepSamples(0).isEmpty());
     EXPECT_TRUE(BeepSamples(5).isEmpty());
+}
+
+TEST(SimulatorLink, LightsTheGridsIconOnlyWhileTheGridShowsTheCompiledProgram)
+{
+    // A gap in the grid's slots: the icon of slot 2 sits in a new last slot, which the
+    // compiled (compacted) copy calls last - 1.
+    WorkingProgram grid = LoadSlotText(BuiltInSampleSet(1).programs[0]);
+    const int last = grid.SlotCount;
+    const int cell = grid.SlotCell[2];
+    grid.SlotParams[last] = grid.SlotParams[2];
+    grid.SlotCell[last] = qint16(cell);
+    grid.CellContent.atIndex(cell)
+        = IconCellContent(grid.iconCodeAt(CellX(cell), CellY(cell)), last);
+    grid.freeSlot(2);
+    grid.ClaimSlot();
+    const SimProgram compiled = CompileForSimulator(grid);
+    ASSERT_TRUE(compiled.ready);
+    const SimulatorLink link(grid, compiled);
+    EXPECT_TRUE(link.sameRun(CompileForSimulator(grid), grid));
+    EXPECT_EQ(link.gridSlot(last - 1, grid), last);
+    EXPECT_EQ(link.gridSlot(0, grid), 0);
+    EXPECT_EQ(link.gridSlot(-1, grid), -1);
+    EXPECT_EQ(link.gridSlot(IconSlotLimit, grid), -1);
+
+    // A line drawn on the grid makes it another program: nothing lit, a new run.
+    WorkingProgram edited = grid;
+    edited.CellContent(1, 0) = LineCell;
+    EXPECT_FALSE(link.stillShown(edited));
+    EXPECT_EQ(link.gridSlot(last - 1, edited), -1);
+    EXPECT_FALSE(link.sameRun(compiled, edited));
+
+    // The compiled slot executing now, none once the program has ended.
+    Simulation simulation(compiled.code, ReadyCourse(1));
+    ASSERT_TRUE(simulation.stepInstruction());
+    EXPECT_EQ(ExecutingSlot(simulation, compiled.slotOfAddress), compiled.slotOfAddress[0]);
+    EXPECT_GE(ExecutingSlot(simulation, compiled.slotOfAddress), 0);
+    simulation.runUntil(60000);
+    ASSERT_TRUE(simulation.stopped());
+    EXPECT_EQ(ExecutingSlot(simulation, compiled.slotOfAddress), -1);
 }
