@@ -56,12 +56,7 @@ CheckDriver::CheckDriver(CheckState &own, CheckView &shown, WorkingProgram &prog
 
 void CheckDriver::ResetGrammarCheck()
 {
-    m_shown.checkPicture = 0;
-    m_own.CheckStage = ConnectionStage;
-    m_own.CheckPassed = 0;
-    m_shown.checkMenuCaption = CheckCaption;
-    m_shown.checkMenuEnabled = true;
-    m_shown.sendEnabled = false;
+    endOfGeneration();
     m_shown.txDataVisible = false;
     // The simulator runs the program as it passed the check; an edited one is another program.
     m_grid.clearExecutingSlot();
@@ -200,6 +195,7 @@ void CheckDriver::sendProgram()
     });
 }
 
+// The check back at its first stage, nothing to send; TXdata stays as it is shown.
 void CheckDriver::endOfGeneration()
 {
     m_shown.checkPicture = 0;
