@@ -1,5 +1,5 @@
 // The processor and the world together: switches, events, stepping, the trace and the
-// code-address map back to the icons.
+// code-address map back to the icons, and the link from a run to the grid.
 
 #include "simtestsupport.h"
 
