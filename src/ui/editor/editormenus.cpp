@@ -32,13 +32,14 @@ EditorMenus::EditorMenus(EditorSession &session, QMainWindow *window)
     QAction *saveAs = addItem(file, QStringLiteral("別名で保存"), QStringLiteral("別名で保存(&E)"));
     saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(saveAs, &QAction::triggered, s, &EditorSession::SaveRobotFileAs);
-    // The program as a picture; PictureCommands carries these out.
+    // The program as a picture; PictureCommands carries these out. Their letters are the ones
+    // the described items leave free: 差込読出し has I and 上書き保存 has V.
     addSeparator(file, QStringLiteral(u"区切画像"));
-    addItem(file, QStringLiteral(u"画像として保存"), QStringLiteral(u"画像として保存(&I)..."));
+    addItem(file, QStringLiteral(u"画像として保存"), QStringLiteral(u"画像として保存(&G)..."));
     addItem(file, QStringLiteral(u"印刷"), QStringLiteral(u"印刷(&P)..."))
         ->setShortcut(QKeySequence::Print);
-    addItem(file, QStringLiteral(u"印刷プレビュー"), QStringLiteral(u"印刷プレビュー(&V)..."));
-    addItem(file, QStringLiteral(u"マス目も描く"), QStringLiteral(u"マス目も描く"))
+    addItem(file, QStringLiteral(u"印刷プレビュー"), QStringLiteral(u"印刷プレビュー(&W)..."));
+    addItem(file, QStringLiteral(u"マス目も描く"), QStringLiteral(u"マス目も描く(&M)"))
         ->setCheckable(true);
     addSeparator(file, QStringLiteral("区切1"));
     QAction *leave
@@ -79,7 +80,7 @@ EditorMenus::EditorMenus(EditorSession &session, QMainWindow *window)
     connect(m_simulator, &QAction::triggered, this, &EditorMenus::simulatorRequested);
     // PictureCommands prints them.
     addItem(tool, QStringLiteral(u"アイコンカードを印刷"),
-            QStringLiteral(u"アイコンカードを印刷..."));
+            QStringLiteral(u"アイコンカードを印刷(&I)..."));
 
     // The keyboard mode: every grid action without a mouse.
     m_keyboard

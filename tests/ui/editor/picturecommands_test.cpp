@@ -47,10 +47,10 @@ protected:
 TEST_F(PictureCommandsTest, TheMenuItemsCarryTheirNames)
 {
     const std::pair<const char *, const char *> items[] = {
-        {"画像として保存", "画像として保存(&I)..."},
+        {"画像として保存", "画像として保存(&G)..."},
         {"印刷", "印刷(&P)..."},
-        {"印刷プレビュー", "印刷プレビュー(&V)..."},
-        {"マス目も描く", "マス目も描く"},
+        {"印刷プレビュー", "印刷プレビュー(&W)..."},
+        {"マス目も描く", "マス目も描く(&M)"},
     };
     for (const auto &[name, caption] : items) {
         ASSERT_NE(item(name), nullptr) << name;
@@ -138,7 +138,7 @@ TEST_F(PictureCommandsTest, PrintingShowsTheDialogAndThePreviewShowsOnePage)
 
     // The icon cards go through the print dialog too, on A4 in colour.
     ASSERT_NE(item("アイコンカードを印刷"), nullptr);
-    EXPECT_EQ(item("アイコンカードを印刷")->text(), QStringLiteral(u"アイコンカードを印刷..."));
+    EXPECT_EQ(item("アイコンカードを印刷")->text(), QStringLiteral(u"アイコンカードを印刷(&I)..."));
     QPrintDialog *cards = whileModal<QPrintDialog>(
         [&] { item("アイコンカードを印刷")->trigger(); },
         [](QPrintDialog *dialog) {
