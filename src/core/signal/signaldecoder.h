@@ -1,6 +1,7 @@
 #pragma once
-// Reads the signal back: samples to the frame's bytes, with the frame checksum verified. The
-// oracle of the whole chain in the tests, and a diagnostic for a recorded transmission.
+// Reads the signal back as a robot hears it: samples to the frame's bytes, with the frame
+// checksum verified. The oracle of the whole chain in the tests, the judge of what the output's
+// monitor heard, and a diagnostic for a recorded transmission.
 
 #include <QByteArray>
 #include <QString>
@@ -18,8 +19,11 @@ struct DecodedFrame
     bool checksumHolds = false;
 };
 
-// Tolerates silence before and after the frame and a signal of reduced amplitude; each byte's
-// start pulse re-synchronises the bit clock.
+// Hunts for the first complete frame anywhere in the samples (8-bit unsigned, 24000 per
+// second). Pulses are found by their energy at 2000 Hz, against a threshold taken from the
+// signal; the bit clock is set from the frame's first pause and kept by every byte. What it
+// tolerates, measured, is in docs/ROBOT.md. When no frame is complete, error says where the
+// attempt that got furthest broke off.
 DecodedFrame DecodeSignal(const QByteArray &samples);
 
 // "01 3A 5C": upper-case hex pairs separated by single blanks.
