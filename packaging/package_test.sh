@@ -56,7 +56,7 @@ description=$(field Description)
 depends=$(field Depends)
 # What the binaries link (found by dpkg-shlibdeps) and what the program loads by name.
 for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 \
-    libqt6multimedia6 fonts-ipafont-gothic qt6-translations-l10n; do
+    libpulse0 fonts-ipafont-gothic qt6-translations-l10n; do
     grep -qxF "$package" <<<"$(tr ',' '\n' <<<"$depends" | awk '{print $1}')" \
         || fail "Depends lacks $package: $depends"
 done

@@ -5,10 +5,11 @@ set -euo pipefail
 
 PACKAGES=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-multimedia-dev qt6-svg-dev libxkbcommon-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libxkbcommon-dev libgl-dev libpulse-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic qt6-translations-l10n
     xvfb xdotool imagemagick x11-utils pulseaudio pulseaudio-utils sox
+    pipewire pipewire-pulse wireplumber dbus-daemon
     clang libclang-rt-14-dev desktop-file-utils ccache
     appstream groff man-db lintian dpkg-dev file poppler-utils
 )

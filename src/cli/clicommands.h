@@ -31,12 +31,15 @@ int commandCompile(const QStringList &args, QTextStream &out, QTextStream &err);
 // symbols FILE
 extern const CommandSyntax SymbolsSyntax;
 int commandSymbols(const QStringList &args, QTextStream &out, QTextStream &err);
-// wav FILE -o OUT.wav
+// wav FILE -o OUT.wav [--padded]
 extern const CommandSyntax WavSyntax;
 int commandWav(const QStringList &args, QTextStream &out, QTextStream &err);
 // play FILE
 extern const CommandSyntax PlaySyntax;
 int commandPlay(const QStringList &args, QTextStream &out, QTextStream &err);
+// output
+extern const CommandSyntax OutputSyntax;
+int commandOutput(const QStringList &args, QTextStream &out, QTextStream &err);
 // decode [--raw] IN.wav
 extern const CommandSyntax DecodeSyntax;
 int commandDecode(const QStringList &args, QTextStream &out, QTextStream &err);

@@ -8,14 +8,17 @@
 namespace zuvo::cli {
 
 const CommandSyntax WavSyntax
-    = {"wav", "FILE -o OUT.wav", "write the signal of a robot file as a WAV file"};
+    = {"wav", "FILE -o OUT.wav [--padded]", "write the signal of a robot file as a WAV file"};
 
-// Writes the signal of a robot file as a WAV file.
+// Writes the signal of a robot file as a WAV file: the signal alone, or with --padded the
+// silence around it that the output plays too, for a phone or a recorder to play.
 int commandWav(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     CommandParser parser(WavSyntax);
     parser.addOption(
         {QStringLiteral("o"), QStringLiteral("the WAV file to write"), QStringLiteral("OUT.wav")});
+    parser.addOption({QStringLiteral("padded"),
+                      QStringLiteral("with the silence played before and after the signal")});
     if (const auto done = parser.parse(args, out, err))
         return *done;
     const QStringList positional = parser.positionalArguments();
@@ -25,7 +28,9 @@ int commandWav(const QStringList &args, QTextStream &out, QTextStream &err)
     const CompiledRobotFile compiled = CompileRobotFile(positional[0], err);
     if (compiled.exitCode != ExitOk)
         return compiled.exitCode;
-    const WavWriteResult written = WriteWavFile(outputPath, RenderSymbols(compiled.symbolText));
+    const QByteArray samples = RenderSymbols(compiled.symbolText);
+    const WavWriteResult written = WriteWavFile(
+        outputPath, parser.isSet(QStringLiteral("padded")) ? PadForOutput(samples) : samples);
     if (!written.ok) {
         ReportFileError(err, outputPath, written.error);
         return ExitUsage;

@@ -28,6 +28,7 @@ const Command Commands[] = {
     {CompileSyntax, commandCompile},
     {SymbolsSyntax, commandSymbols},
     {WavSyntax, commandWav},
+    {OutputSyntax, commandOutput},
     {PlaySyntax, commandPlay},
     {DecodeSyntax, commandDecode},
     {SimulateSyntax, commandSimulate},

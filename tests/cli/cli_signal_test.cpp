@@ -2,10 +2,10 @@
 #include "flowpicture.h"
 #include "widgetapp.h"
 
-#include "audio/signalplayer.h"
 #include "cli/clicommands.h"
 #include "codegen/transmitencoding.h"
 #include "model/robotfile.h"
+#include "signal/signalplayer.h"
 #include "signal/symbolrender.h"
 #include "signal/wavfile.h"
 
@@ -80,6 +80,12 @@ TEST_F(CliSignal, WavAndDecode)
     const WavReadResult read = ReadWavFile(wav);
     ASSERT_TRUE(read.ok);
     EXPECT_EQ(read.samples, RenderSymbols(EncodeTransmission(Example)));
+    // The padded form: the silence the output plays around the very same samples.
+    const QString padded = path(QStringLiteral("padded.wav"));
+    ASSERT_EQ(
+        run(commandWav, {example, QStringLiteral("-o"), padded, QStringLiteral("--padded")}).code,
+        ExitOk);
+    EXPECT_EQ(ReadWavFile(padded).samples, PadForOutput(read.samples));
     EXPECT_EQ(run(commandWav, {example}).code, ExitUsage);
     EXPECT_EQ(
         run(commandWav, {example, QStringLiteral("-o"), path(QStringLiteral("no/dir.wav"))}).code,
@@ -117,12 +123,15 @@ TEST_F(CliSignal, WavAndDecode)
     EXPECT_EQ(run(commandDecode, {path(QStringLiteral("missing.wav"))}).code, ExitUsage);
 }
 
-TEST_F(CliSignal, PlayWithoutASoundServerFails)
+TEST_F(CliSignal, PlayAndOutputWithoutASoundServerRefuse)
 {
     zuvo::test::isolateFromSoundServer();
     zuvo::test::widgetApp();
-    const CommandRun r = run(commandPlay, {example});
-    EXPECT_EQ(r.code, ExitRefused);
-    EXPECT_EQ(r.err, SignalPlayer::noDeviceText() + u'\n');
-    EXPECT_TRUE(r.out.isEmpty());
+    for (const CommandRun &r : {run(commandPlay, {example}), run(commandOutput, {})}) {
+        EXPECT_EQ(r.code, ExitRefused);
+        EXPECT_TRUE(r.err.startsWith(SignalPlayer::noDeviceText().chopped(1)))
+            << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    EXPECT_EQ(run(commandOutput, {example}).code, ExitUsage);
 }

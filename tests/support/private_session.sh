@@ -1,14 +1,15 @@
 # A private desktop session for the scripts that drive the real program: its own runtime
 # directory, home and temporary directory, a virtual display, and a sound server whose only sink
-# writes the signal's own format (8-bit unsigned, mono, 24000 Hz) into a FIFO. Nothing on this
-# machine disturbs it, and it disturbs nothing: another copy of the program, a real sound server,
-# a real display.
+# writes what it plays into a FIFO, in the signal's own format (8-bit unsigned, mono, 24000 Hz)
+# or in one a PC's output has. Nothing on this machine disturbs it, and it disturbs nothing:
+# another copy of the program, a real sound server, a real display.
 #
 # Sourced, not run:
 #   . tests/support/private_session.sh
 #   private_session_begin          # WORK, HOME, TMPDIR, XDG_RUNTIME_DIR, no sound server found
 #   private_display 1024x768 95    # sets DISPLAY and XVFB_PID, or returns 1
 #   private_sound_server || ...    # sets FIFO, or returns 1 with the server's log on stderr
+#   private_sound_server s16le 48000 2   # the same in another format (FIFO_FORMAT for sox)
 #   private_session_end            # stops what was started and removes WORK (call it on EXIT)
 # or, for a script that takes screenshots of one program into docs/screenshots (OUT):
 #   private_screenshot_session 1024x768 98   # PROGRAM_PID is stopped with the session on exit
@@ -84,13 +85,23 @@ private_display() { # GEOMETRY NUMBER
     private_display_ready
 }
 
-# The sound server with its pipe sink "robot" writing into $FIFO. Running as root only draws a
-# warning with these flags.
-private_sound_server() {
+# The sound server with its pipe sink "robot" writing into $FIFO, clocked by the system as an
+# output is, in FORMAT RATE CHANNELS (u8 24000 1 unless given); FIFO_FORMAT is that format as
+# sox's input options. Running as root only draws a warning with these flags.
+private_sound_server() { # [FORMAT RATE CHANNELS]
+    local format=${1:-u8} rate=${2:-24000} channels=${3:-1} map=mono
+    [ "$channels" = 2 ] && map=front-left,front-right
     FIFO="$XDG_RUNTIME_DIR/robot.fifo"
+    case $format in
+    u8) FIFO_FORMAT="-e unsigned -b 8" ;;
+    s16le) FIFO_FORMAT="-e signed -b 16" ;;
+    s32le) FIFO_FORMAT="-e signed -b 32" ;;
+    float32le) FIFO_FORMAT="-e floating-point -b 32" ;;
+    esac
+    FIFO_FORMAT="-t raw $FIFO_FORMAT -c $channels -r $rate"
     if ! timeout 20 pulseaudio -n -D --exit-idle-time=-1 --disallow-exit --log-level=error \
         -L module-native-protocol-unix \
-        -L "module-pipe-sink sink_name=robot file=$FIFO format=u8 rate=24000 channels=1 channel_map=mono use_system_clock_for_timing=yes" \
+        -L "module-pipe-sink sink_name=robot file=$FIFO format=$format rate=$rate channels=$channels channel_map=$map use_system_clock_for_timing=yes" \
         2>"$WORK/pulseaudio.log"; then
         cat "$WORK/pulseaudio.log" >&2
         return 1
@@ -129,6 +140,23 @@ heard_exactly() { # CLI CAPTURED RENDERED IMAGE
     fi
     if ! head -n 1 "$decoded" | cmp -s - "$4"; then
         HEARD_PROBLEM="heard $(head -n 1 "$decoded"), compiled $(cat "$4")"
+        return 1
+    fi
+}
+
+# Whether what the sink played (CAPTURED, raw in the sink's format), brought back to 8-bit mono
+# at 24000 Hz, decodes with its checksum through CLI to the TransmitImage in IMAGE, as a robot
+# would hear it. Otherwise HEARD_PROBLEM says what was heard.
+heard_frame() { # CLI CAPTURED IMAGE
+    # shellcheck disable=SC2086 # FIFO_FORMAT is a list of options
+    sox -V1 $FIFO_FORMAT "$2" -t wav -e unsigned -b 8 -c 1 -r 24000 "$WORK/heard.wav" 2>/dev/null \
+        || { HEARD_PROBLEM="nothing was heard"; return 1; }
+    if ! timeout 10 "$1" decode "$WORK/heard.wav" >"$WORK/heard-decoded.txt" 2>&1; then
+        HEARD_PROBLEM="the heard signal does not decode: $(tail -n 1 "$WORK/heard-decoded.txt")"
+        return 1
+    fi
+    if ! head -n 1 "$WORK/heard-decoded.txt" | cmp -s - "$3"; then
+        HEARD_PROBLEM="heard $(head -n 1 "$WORK/heard-decoded.txt"), compiled $(cat "$3")"
         return 1
     fi
 }

@@ -62,4 +62,10 @@ QByteArray RenderSymbols(const QString &symbolText)
     return buffer;
 }
 
+QByteArray PadForOutput(const QByteArray &samples)
+{
+    return QByteArray(LeadInSamples, char(SilenceSample)) + samples
+        + QByteArray(TailSamples, char(SilenceSample));
+}
+
 } // namespace zuvo

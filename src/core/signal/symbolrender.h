@@ -22,4 +22,13 @@ void WriteGap(QByteArray &buffer, qsizetype &position);
 // Every symbol's samples in order; the result has CountSymbolSamples bytes.
 QByteArray RenderSymbols(const QString &symbolText);
 
+// Silence played before and after the signal on the output: an output that wakes from
+// suspension (after a few seconds of silence) or a loudspeaker that switches itself on may
+// lose the first part of a sound, and an output may stop before its last buffer is heard.
+constexpr int LeadInSamples = SignalSampleRate * 2 / 5; // 0.4 s
+constexpr int TailSamples = SignalSampleRate / 5; // 0.2 s
+
+// The samples with the lead-in before and the tail after: what the output plays.
+QByteArray PadForOutput(const QByteArray &samples);
+
 } // namespace zuvo

@@ -1,6 +1,6 @@
 #include "simulator/simulatorwindow.h"
 
-#include "audio/signalplayer.h"
+#include "signal/signalplayer.h"
 #include "sim/beepsound.h"
 #include "sim/course.h"
 #include "sim/simulatorlink.h"

@@ -12,10 +12,12 @@
 
 namespace zuvo {
 
-TransmissionWindow::TransmissionWindow(const QString &symbolText, QWidget *owner)
+TransmissionWindow::TransmissionWindow(const QString &symbolText, QWidget *owner,
+                                       std::unique_ptr<SoundServer> server)
     : QDialog(owner)
     , m_symbolText(symbolText)
-    , m_result {PlaybackResult::DeviceFailed, SignalPlayer::interruptedText()}
+    , m_player(std::move(server))
+    , m_result(PlaybackResult::failed(SignalPlayer::interruptedText()))
 {
     setObjectName(QStringLiteral("form05"));
     setWindowTitle(QStringLiteral(u"データ送信"));
@@ -44,12 +46,19 @@ TransmissionWindow::TransmissionWindow(const QString &symbolText, QWidget *owner
     m_dummy->setFlat(true);
     m_dummy->hide();
 
+    // Only when what was played did not hold the frame: the window then waits to be read.
+    m_close = new QPushButton(QStringLiteral(u"閉じる"), this);
+    m_close->setObjectName(QStringLiteral("cmdClose"));
+    m_close->hide();
+    connect(m_close, &QPushButton::clicked, this, [this] { done(m_result.Response); });
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 20);
     layout->setSpacing(12);
     layout->addWidget(m_info);
     layout->addWidget(m_progress);
     layout->addWidget(m_dummy, 0, Qt::AlignRight);
+    layout->addWidget(m_close, 0, Qt::AlignRight);
 
     m_closeTimer.setSingleShot(true);
     connect(&m_closeTimer, &QTimer::timeout, this, [this] { done(m_result.Response); });
@@ -108,11 +117,11 @@ void TransmissionWindow::startOnce()
     m_dummy->show();
     m_dummy->setFocus();
     m_info->setText(QStringLiteral(u"送信中"));
-    const QByteArray samples = RenderSymbols(m_symbolText);
+    const QByteArray samples = PadForOutput(RenderSymbols(m_symbolText));
     m_progress->setRange(0, qMax(1, int(samples.size())));
     m_progress->setValue(0);
     m_progress->show();
-    m_player.play(samples);
+    m_player.play(samples, true);
 }
 
 void TransmissionWindow::onFinished(const PlaybackResult &result)
@@ -121,7 +130,13 @@ void TransmissionWindow::onFinished(const PlaybackResult &result)
     setBusyCursor(false);
     m_dummy->hide();
     m_info->setAlignment(Qt::AlignCenter);
-    if (result.Response == PlaybackResult::Played) {
+    if (result.Response == PlaybackResult::Played && result.hearing == Hearing::NotHeard) {
+        m_progress->hide();
+        m_info->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_info->setText(NotHeardText() + u'\n' + result.hearingText);
+        m_close->show();
+        m_close->setFocus();
+    } else if (result.Response == PlaybackResult::Played) {
         m_progress->setValue(m_progress->maximum());
         m_info->setText(QStringLiteral(u"送信完了"));
         m_closeTimer.start(SuccessLingerMs);
@@ -143,9 +158,15 @@ void TransmissionWindow::setBusyCursor(bool busy)
         QGuiApplication::restoreOverrideCursor();
 }
 
-PlaybackResult runTransmission(QWidget *owner, const QString &symbolText)
+QString TransmissionWindow::NotHeardText()
 {
-    TransmissionWindow window(symbolText, owner);
+    return QStringLiteral(u"送信しましたが、ロボットに届いていないかもしれません。");
+}
+
+PlaybackResult runTransmission(QWidget *owner, const QString &symbolText,
+                               std::unique_ptr<SoundServer> server)
+{
+    TransmissionWindow window(symbolText, owner, std::move(server));
     window.exec();
     return window.result();
 }

@@ -1,9 +1,11 @@
 #pragma once
-// The data transmission window form05: plays one SymbolText once, shows how it went, and closes
-// itself. Created anew for every transmission and shown modally over its owner.
+// The data transmission window form05: plays one SymbolText once, with silence around it, while
+// the output's monitor listens; shows how it went and closes itself, unless what the output
+// played did not hold the frame: that stays on the screen until it is closed. Created anew for
+// every transmission and shown modally over its owner.
 
-#include "audio/signalplayer.h"
 #include "signal/playbackresult.h"
+#include "signal/signalplayer.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -24,8 +26,13 @@ public:
     static constexpr int SuccessLingerMs = 400;
     static constexpr int FailureLingerMs = 1500;
 
-    explicit TransmissionWindow(const QString &symbolText, QWidget *owner = nullptr);
+    // The server is the playback module's unless one is given (tests).
+    explicit TransmissionWindow(const QString &symbolText, QWidget *owner = nullptr,
+                                std::unique_ptr<SoundServer> server = nullptr);
     ~TransmissionWindow() override;
+
+    // The first line of the window when the output's monitor did not hear the frame.
+    static QString NotHeardText();
 
     int Response() const { return m_result.Response; }
     PlaybackResult result() const { return m_result; }
@@ -49,6 +56,7 @@ private:
     QString m_symbolText;
     QLabel *m_info = nullptr;
     QPushButton *m_dummy = nullptr;
+    QPushButton *m_close = nullptr;
     QProgressBar *m_progress = nullptr;
     SignalPlayer m_player;
     QTimer m_closeTimer;
@@ -58,6 +66,7 @@ private:
 };
 
 // Shows the window modally over owner, plays the signal and returns once it has closed.
-PlaybackResult runTransmission(QWidget *owner, const QString &symbolText);
+PlaybackResult runTransmission(QWidget *owner, const QString &symbolText,
+                               std::unique_ptr<SoundServer> server = nullptr);
 
 } // namespace zuvo

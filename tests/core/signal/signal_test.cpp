@@ -1,5 +1,5 @@
-#include "signal/playbackmodule.h"
 #include "signal/signaldecoder.h"
+#include "signal/soundmodule.h"
 #include "signal/symbolrender.h"
 #include "signal/wavfile.h"
 
@@ -181,10 +181,14 @@ TEST(SignalDecoder, NoticesDamage)
 
 TEST(PlaybackModule, AMissingModuleIsAFailureWithItsReason)
 {
-    const PlaybackResult result
-        = PlayThroughModule(Pulse, {QStringLiteral("/nonexistent/zuvo_playback")});
-    EXPECT_EQ(result.Response, PlaybackResult::DeviceFailed);
-    EXPECT_TRUE(
-        result.errorText.startsWith(QStringLiteral(u"音声出力モジュールを読み込めません。")));
-    EXPECT_TRUE(result.errorText.contains(QStringLiteral("zuvo_playback")));
+    const auto server = OpenSoundServer({QStringLiteral("/nonexistent/zuvo_playback")});
+    const OutputInfo output = server->readOutput();
+    EXPECT_FALSE(output.reached);
+    server->start(Pulse, true);
+    const PlaybackProgress progress = server->progress();
+    ASSERT_TRUE(progress.finished);
+    EXPECT_EQ(progress.result.Response, PlaybackResult::DeviceFailed);
+    EXPECT_EQ(progress.result.errorText, output.failure);
+    EXPECT_TRUE(output.failure.startsWith(QStringLiteral(u"音声出力モジュールを読み込めません。")));
+    EXPECT_TRUE(output.failure.contains(QStringLiteral("zuvo_playback")));
 }

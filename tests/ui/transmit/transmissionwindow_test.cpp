@@ -1,12 +1,14 @@
 #include "widgetapp.h"
 
 #include "codegen/transmitencoding.h"
+#include "signal/symbolrender.h"
 #include "transmit/transmissionwindow.h"
 
 #include <QEventLoop>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -143,6 +145,58 @@ TEST(TransmissionWindow, WithoutASoundServerShowsTheErrorAndCloses)
     EXPECT_FALSE(observer.texts.contains(QStringLiteral(u"送信完了")));
 }
 
+namespace {
+
+// A server whose output plays everything and whose monitor heard only silence.
+class SilentMonitor final : public SoundServer
+{
+public:
+    OutputInfo readOutput() override { return {}; }
+    QString makeAudible() override { return {}; }
+    void start(const QByteArray &samples, bool listen) override
+    {
+        m_progress.finished = true;
+        m_progress.result = PlaybackResult::played();
+        m_progress.playedBytes = samples.size();
+        m_progress.listened = listen;
+        m_progress.heard = QByteArray(samples.size(), char(SilenceSample));
+    }
+    PlaybackProgress progress() override { return m_progress; }
+    void stop() override { }
+
+private:
+    PlaybackProgress m_progress;
+};
+
+} // namespace
+
+TEST(TransmissionWindow, WhatTheMonitorDidNotHearStaysUntilClosed)
+{
+    widgetApp();
+    TransmissionWindow window(EncodeTransmission(Example), nullptr,
+                              std::make_unique<SilentMonitor>());
+    Observer observer;
+    auto *close = window.findChild<QPushButton *>(QStringLiteral("cmdClose"));
+    ASSERT_NE(close, nullptr);
+    EXPECT_TRUE(close->isHidden());
+    bool clicked = false;
+    ASSERT_TRUE(runUntilFinished(window, observer, [&] {
+        // Still open well after the playback: it waits for the close button.
+        if (!clicked && close->isVisible()) {
+            clicked = true;
+            QTest::qWait(TransmissionWindow::FailureLingerMs + 200);
+            EXPECT_TRUE(window.isVisible());
+            close->click();
+        }
+    }));
+    EXPECT_TRUE(clicked);
+    EXPECT_EQ(window.Response(), 1);
+    EXPECT_EQ(window.result().hearing, Hearing::NotHeard);
+    EXPECT_TRUE(observer.texts.last().startsWith(TransmissionWindow::NotHeardText()));
+    EXPECT_TRUE(observer.texts.last().contains(window.result().hearingText));
+    EXPECT_FALSE(observer.texts.contains(QStringLiteral(u"送信完了")));
+}
+
 // The tests below need a sound server; the audio capture script starts a private one and runs
 // them with ZUVO_LIVE_AUDIO set.
 TEST(LivePlayback, PlaysToTheEndAndShowsCompletion)
@@ -158,8 +212,10 @@ TEST(LivePlayback, PlaysToTheEndAndShowsCompletion)
     EXPECT_TRUE(observer.texts.contains(QStringLiteral(u"送信中")));
     EXPECT_EQ(observer.texts.last(), QStringLiteral(u"送信完了"));
     EXPECT_TRUE(observer.dummyFocusedWhilePlaying);
-    EXPECT_EQ(observer.progressMaximum, 3840);
-    EXPECT_EQ(observer.progressValue, 3840);
+    // The silence around the signal is played too; the output's monitor heard the frame.
+    EXPECT_EQ(observer.progressMaximum, 3840 + LeadInSamples + TailSamples);
+    EXPECT_EQ(observer.progressValue, observer.progressMaximum);
+    EXPECT_EQ(window.result().hearing, Hearing::Heard);
     settle(&window);
 }
 
