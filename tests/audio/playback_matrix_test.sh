@@ -5,7 +5,7 @@
 # PipeWire with its PulseAudio service and a null sink at its own format. For each: play exits 0
 # within the signal's length plus 1 s, says that the output's monitor heard the frame, and what
 # the sink played, brought back to 8-bit mono at 24000 Hz, decodes to exactly the bytes that
-# compile prints. The servers run side by side, one per format; prints one table row per send.
+# compile prints. The servers run side by side, one per output; prints one table row per send.
 #
 # usage: playback_matrix_test.sh ZUVOMATIC_CLI
 # Exit 0 passed, 1 failed, 77 skipped (pulseaudio or sox not installed).
@@ -107,12 +107,12 @@ send() { # LABEL SINK KIND PROGRAM FORMAT RATE CHANNELS ENCODING BITS FIFO ROWS
         "$program" "$took" "$limit" "${problem:-byte-exact, monitor heard it}" >>"$rows"
 }
 
-# A private PulseAudio with a pipe sink and a null sink in FORMAT; sends both programs on each.
-# The null sink runs without rewinds, in 50 ms blocks as an output does: with them it plays in
-# blocks of 2 s and starts a new stream only when the block it is in has ended.
-pulse_server() { # NAME SUSPEND FORMAT RATE CHANNELS ENCODING BITS
-    local name=$1 format=$3 rate=$4 channels=$5 encoding=$6 bits=$7
-    suspend=$2
+# A private PulseAudio whose only output is a sink of KIND (pipe or null) in FORMAT; sends both
+# programs on it. The null sink runs without rewinds, in 50 ms blocks as an output does: with
+# them it plays in blocks of 2 s and starts a new stream only when the block it is in has ended.
+pulse_server() { # NAME KIND SUSPEND FORMAT RATE CHANNELS ENCODING BITS
+    local name=$1 kind=$2 format=$4 rate=$5 channels=$6 encoding=$7 bits=$8
+    suspend=$3
     export XDG_RUNTIME_DIR="$WORK/$name"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     local map=mono label="$rate $format mono"
@@ -122,9 +122,12 @@ pulse_server() { # NAME SUSPEND FORMAT RATE CHANNELS ENCODING BITS
     fi
     local spec="format=$format rate=$rate channels=$channels channel_map=$map"
     local fifo="$XDG_RUNTIME_DIR/pipe.fifo" rows="$WORK/$name.rows"
-    local modules=(-L module-native-protocol-unix
-        -L "module-pipe-sink sink_name=pipe file=$fifo $spec use_system_clock_for_timing=yes"
-        -L "module-null-sink sink_name=null $spec norewinds=1")
+    local modules=(-L module-native-protocol-unix)
+    if [ "$kind" = pipe ]; then
+        modules+=(-L "module-pipe-sink sink_name=pipe file=$fifo $spec use_system_clock_for_timing=yes")
+    else
+        modules+=(-L "module-null-sink sink_name=null $spec norewinds=1")
+    fi
     [ "$suspend" = yes ] && modules+=(-L "module-suspend-on-idle timeout=1")
     if ! timeout 20 pulseaudio -n -D --exit-idle-time=-1 --disallow-exit --log-level=error \
         "${modules[@]}" 2>"$XDG_RUNTIME_DIR/log"; then
@@ -132,13 +135,9 @@ pulse_server() { # NAME SUSPEND FORMAT RATE CHANNELS ENCODING BITS
         return
     fi
     await 100 test -S "$XDG_RUNTIME_DIR/pulse/native"
-    # The pipe sink writes what it plays into the FIFO whether or not anyone reads it.
-    for kind in pipe null; do
-        pactl set-default-sink "$kind"
-        for program in smallest largest; do
-            send "$label" "$kind" "$kind" "$program" "$format" "$rate" "$channels" "$encoding" \
-                "$bits" "$fifo" "$rows"
-        done
+    for program in smallest largest; do
+        send "$label" "$kind" "$kind" "$program" "$format" "$rate" "$channels" "$encoding" "$bits" \
+            "$fifo" "$rows"
     done
     stop_pid "$(cat "$XDG_RUNTIME_DIR/pulse/pid")"
 }
@@ -188,10 +187,13 @@ names=()
 for row in "${FORMATS[@]}"; do
     IFS='|' read -r format rate channels sox <<<"$row"
     for suspend in no yes; do
-        name="$format-$rate-$channels-$suspend"
-        names+=("$name")
-        (pulse_server "$name" "$suspend" "$format" "$rate" "$channels" ${sox% *} "${sox#* }") &
-        PIDS+=($!)
+        for kind in pipe null; do
+            name="$format-$rate-$channels-$kind-$suspend"
+            names+=("$name")
+            (pulse_server "$name" "$kind" "$suspend" "$format" "$rate" "$channels" ${sox% *} \
+                "${sox#* }") &
+            PIDS+=($!)
+        done
     done
 done
 names+=(pipewire)
