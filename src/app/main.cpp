@@ -34,7 +34,8 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     zuvo::InstanceLock lock;
-    if (!lock.TryAcquire()) {
+    const zuvo::InstanceLock::State lockState = lock.Acquire();
+    if (lockState == zuvo::InstanceLock::State::Refused) {
         QMessageBox refusal(QMessageBox::NoIcon, QStringLiteral("Zuvomatic"),
                             QStringLiteral("既に起動されています"), QMessageBox::Ok);
         refusal.exec();
@@ -54,6 +55,8 @@ int main(int argc, char *argv[])
     zuvo::AppController controller(makeEditor, words);
     QObject::connect(&controller, &zuvo::AppController::ended, &app, &QApplication::quit);
     controller.Start();
+    if (lockState == zuvo::InstanceLock::State::Unavailable)
+        zuvo::ShowRunningWithoutLock(lock.problems());
     if (startWithFile)
         controller.startScreen()->Choose(0);
     return app.exec();

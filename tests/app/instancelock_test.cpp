@@ -158,23 +158,24 @@ TEST(InstanceLock, LockOfAKilledCopyIsTakenOver)
     EXPECT_TRUE(next.TryAcquire());
 }
 
-TEST(InstanceLock, DefaultLockIsPerUserInTheTemporaryDirectory)
+TEST(InstanceLock, DefaultLockIsNamedByTheUserIdInPrivateFoldersOnly)
 {
-    const QString path = InstanceLock::DefaultPath();
-    EXPECT_EQ(QFileInfo(path).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
-    const QString user = qEnvironmentVariable("USER");
-    if (!user.isEmpty()) {
-        EXPECT_TRUE(QFileInfo(path).fileName().contains(user)) << path.toStdString();
-    }
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray user = qgetenv("USER");
+    QTemporaryDir dir; // mode 0700
+    ASSERT_TRUE(dir.isValid());
+    const QString name = QStringLiteral("zuvomatic-%1.lock").arg(getuid());
+    const QString own = QStringLiteral("/tmp/zuvomatic-%1/").arg(getuid()) + name;
 
-    // A user name with a slash cannot lead the file out of the directory.
-    qputenv("USER", "a/../b");
-    const QString odd = InstanceLock::DefaultPath();
-    if (!user.isEmpty())
-        qputenv("USER", user.toLocal8Bit());
-    else
-        qunsetenv("USER");
-    EXPECT_EQ(QFileInfo(odd).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
-    EXPECT_FALSE(QFileInfo(odd).fileName().contains(QLatin1Char('/')));
-    EXPECT_NE(QFileInfo(odd).fileName(), QFileInfo(path).fileName());
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.path()));
+    const QStringList paths = InstanceLock::DefaultPaths();
+    qputenv("USER", "someone-else");
+    EXPECT_EQ(InstanceLock::DefaultPaths(), paths); // the environment's user name plays no part
+    EXPECT_EQ(paths, QStringList({dir.filePath(name), own}));
+    // A runtime folder that others may write is not used.
+    qputenv("XDG_RUNTIME_DIR", "/tmp");
+    EXPECT_FALSE(InstanceLock::DefaultPaths().contains(QStringLiteral("/tmp/") + name));
+    EXPECT_EQ(InstanceLock::DefaultPaths().last(), own);
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    qputenv("USER", user);
 }
