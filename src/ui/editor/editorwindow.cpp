@@ -13,6 +13,7 @@
 #include "editor/scrollstrips.h"
 #include "editor/slottabs.h"
 #include "editor/traypanel.h"
+#include "simulator/simulatorplacement.h"
 #include "simulator/simulatorwindow.h"
 #include "transmit/volumecontrollauncher.h"
 
@@ -331,6 +332,8 @@ void EditorWindow::openSimulator()
     if (m_simulator)
         course = m_simulator->courseNumber();
     const QPoint oldPlace = m_simulator ? m_simulator->pos() : QPoint();
+    const QSize oldSize = m_simulator ? m_simulator->size() : QSize();
+    const bool oldCompact = m_simulator && m_simulator->isCompact();
     const bool replacing = m_simulator;
     closeSimulator();
 
@@ -339,20 +342,38 @@ void EditorWindow::openSimulator()
     window->setAttribute(Qt::WA_DeleteOnClose);
     connect(window, &sim::SimulatorWindow::executingSlotChanged, this,
             &EditorWindow::simulatorSlotChanged);
-    connect(window, &QObject::destroyed, this, [this] { m_session.ShowExecutingSlot(-1); });
+    connect(window, &QObject::destroyed, this, &EditorWindow::simulatorClosed);
     m_simulator = window;
     if (replacing) {
+        window->setCompact(oldCompact);
+        window->resize(oldSize);
         window->move(oldPlace);
-    } else if (const QScreen *screen = this->screen()) {
-        // Beside the editor when the screen has room, so the lit icon stays in view.
-        const QRect avail = screen->availableGeometry();
-        const QRect editor = frameGeometry();
-        if (editor.right() + window->width() < avail.right())
-            window->move(editor.right() + 1, editor.top());
-        else if (editor.left() - window->width() > avail.left())
-            window->move(editor.left() - window->width() - 1, editor.top());
+    } else {
+        placeSimulator(window);
     }
     window->show();
+}
+
+void EditorWindow::placeSimulator(sim::SimulatorWindow *window)
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    // The simulator's frame is taken to be the editor's: the same window manager draws both.
+    const QSize frame = frameGeometry().size() - size();
+    const sim::SimulatorPlace place = sim::PlaceSimulator(
+        screen->availableGeometry(), frameGeometry(),
+        {sim::SimulatorWindow::RoomySize, window->compactMinimumSize(), frame});
+    window->setCompact(place.compact);
+    window->resize((place.simulator.size() - frame).expandedTo(window->minimumSizeHint()));
+    window->move(place.simulator.topLeft());
+    // The editor makes room beside itself; it goes back when the simulator closes, unless the
+    // child has moved it meanwhile.
+    if (place.editorTopLeft != pos()) {
+        m_placeBeforeSimulator = pos();
+        move(place.editorTopLeft);
+        m_placeForSimulator = pos();
+    }
 }
 
 sim::SimulatorWindow *EditorWindow::simulator() const
@@ -363,6 +384,14 @@ sim::SimulatorWindow *EditorWindow::simulator() const
 void EditorWindow::simulatorSlotChanged(int compiledSlot)
 {
     m_session.ShowExecutingSlot(m_simulatorLink.gridSlot(compiledSlot, m_session.program()));
+}
+
+void EditorWindow::simulatorClosed()
+{
+    m_session.ShowExecutingSlot(-1);
+    if (m_placeBeforeSimulator && pos() == m_placeForSimulator)
+        move(*m_placeBeforeSimulator);
+    m_placeBeforeSimulator.reset();
 }
 
 void EditorWindow::closeSimulator()

@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
+#include <optional>
 
 class QFrame;
 class QPlainTextEdit;
@@ -92,6 +93,9 @@ private:
     void focusSurface();
     void render();
     void simulatorSlotChanged(int compiledSlot);
+    // Beside the editor, which moves to make room where the screen needs it to.
+    void placeSimulator(sim::SimulatorWindow *window);
+    void simulatorClosed();
     void closeSimulator();
 
     QtEditorPrompts m_qtPrompts;
@@ -109,6 +113,8 @@ private:
     VolumeControlLauncher *m_volume = nullptr;
     QPointer<sim::SimulatorWindow> m_simulator;
     sim::SimulatorLink m_simulatorLink; // the program the simulator window runs
+    std::optional<QPoint> m_placeBeforeSimulator; // where the editor stood before making room
+    QPoint m_placeForSimulator;
     QTimer m_blink;
     QPoint m_shownScroll {-1, -1};
     int m_editorStartMode;

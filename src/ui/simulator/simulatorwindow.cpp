@@ -14,6 +14,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -89,9 +91,9 @@ void SimulatorWindow::buildControls()
         refresh();
     });
 
-    auto *panel = new QVBoxLayout;
-
-    auto *courseBox = new QGroupBox(QStringLiteral(u"コース"), this);
+    // The controls' boxes, laid out by arrange().
+    m_side = new QWidget;
+    auto *courseBox = new QGroupBox(QStringLiteral(u"コース"), m_side);
     auto *courseLayout = new QVBoxLayout(courseBox);
     m_courseChoice = new QComboBox(courseBox);
     m_courseChoice->setObjectName(QStringLiteral(u"コース選択"));
@@ -113,9 +115,8 @@ void SimulatorWindow::buildControls()
     });
     courseLayout->addWidget(m_courseChoice);
     courseLayout->addWidget(m_startChoice);
-    panel->addWidget(courseBox);
 
-    auto *runBox = new QGroupBox(QStringLiteral(u"実行"), this);
+    auto *runBox = new QGroupBox(QStringLiteral(u"実行"), m_side);
     auto *runLayout = new QGridLayout(runBox);
     m_play = new QPushButton(QStringLiteral(u"▶ 実行"), runBox);
     m_play->setObjectName(QStringLiteral(u"実行"));
@@ -157,9 +158,9 @@ void SimulatorWindow::buildControls()
     m_state->setWordWrap(true);
     runLayout->addWidget(m_time, 3, 0, 1, 2);
     runLayout->addWidget(m_state, 4, 0, 1, 2);
-    panel->addWidget(runBox);
 
-    auto *sensorBox = new QGroupBox(QStringLiteral(u"センサ（クリックで押す・光をあてる）"), this);
+    auto *sensorBox
+        = new QGroupBox(QStringLiteral(u"センサ（クリックで押す・光をあてる）"), m_side);
     auto *sensorLayout = new QGridLayout(sensorBox);
     const QString digits = QStringLiteral(u"１２");
     for (int n = 0; n < 2; ++n) {
@@ -191,9 +192,8 @@ void SimulatorWindow::buildControls()
         refresh();
     });
     sensorLayout->addWidget(m_room, 2, 0, 1, 4);
-    panel->addWidget(sensorBox);
 
-    auto *outputBox = new QGroupBox(QStringLiteral(u"LED・ブザー"), this);
+    auto *outputBox = new QGroupBox(QStringLiteral(u"LED・ブザー"), m_side);
     auto *outputLayout = new QHBoxLayout(outputBox);
     m_led = lamp(QStringLiteral(u"LED表示"), QStringLiteral(u"LED"), outputBox);
     m_beep = lamp(QStringLiteral(u"ブザー表示"), QString(), outputBox);
@@ -203,11 +203,10 @@ void SimulatorWindow::buildControls()
     outputLayout->addWidget(m_led);
     outputLayout->addWidget(m_beep, 1);
     outputLayout->addWidget(m_sound);
-    panel->addWidget(outputBox);
 
-    auto *variableBox = new QGroupBox(QStringLiteral(u"変数"), this);
+    auto *variableBox = new QGroupBox(QStringLiteral(u"変数"), m_side);
     variableBox->setObjectName(QStringLiteral(u"変数"));
-    auto *variableLayout = new QGridLayout(variableBox);
+    m_variableGrid = new QGridLayout(variableBox);
     const QString letters = QStringLiteral(u"ＡＢＣＤＥＦＧＨ");
     for (int v = 0; v < VariableCount; ++v) {
         m_variableNames[v] = new QLabel(letters.mid(v, 1) + u'＝', variableBox);
@@ -217,23 +216,84 @@ void SimulatorWindow::buildControls()
         m_variables[v]->setObjectName(QStringLiteral(u"変数") + letters[v]);
         m_variables[v]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_variables[v]->setMinimumWidth(m_variables[v]->fontMetrics().horizontalAdvance(u'0') * 4);
-        variableLayout->addWidget(name, v / 4, (v % 4) * 2);
-        variableLayout->addWidget(m_variables[v], v / 4, (v % 4) * 2 + 1);
     }
-    variableLayout->setHorizontalSpacing(12);
-    for (int column = 1; column < 8; column += 2)
-        variableLayout->setColumnMinimumWidth(column, 36);
-    panel->addWidget(variableBox);
-    panel->addStretch(1);
+    m_variableGrid->setHorizontalSpacing(12);
+    m_groups = {courseBox, runBox, sensorBox, outputBox, variableBox};
 
-    // The course gets all the room the controls leave.
-    auto *side = new QWidget(this);
-    side->setLayout(panel);
-    side->setFixedWidth(330);
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(m_view, 1);
-    layout->addWidget(side);
-    resize(1100, 620);
+    // The controls scroll where the screen is too small for them; the course gets all the room
+    // they leave.
+    m_sideScroll = new QScrollArea(this);
+    m_sideScroll->setObjectName(QStringLiteral(u"操作"));
+    m_sideScroll->setFrameShape(QFrame::NoFrame);
+    m_sideScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_sideScroll->setWidgetResizable(true);
+    m_sideScroll->setWidget(m_side);
+    m_outer = new QBoxLayout(QBoxLayout::LeftToRight, this);
+    m_outer->addWidget(m_view, 1);
+    m_outer->addWidget(m_sideScroll);
+    arrange(false);
+    resize(RoomySize);
+}
+
+void SimulatorWindow::arrange(bool compact)
+{
+    m_compact = compact;
+    delete m_side->layout(); // the boxes stay where they are, children of m_side
+    const auto column = [this](std::initializer_list<int> groups) {
+        auto *boxes = new QVBoxLayout;
+        for (int group : groups)
+            boxes->addWidget(m_groups[group]);
+        boxes->addStretch(1);
+        return boxes;
+    };
+    // The variables four to a row, two in the narrow layout.
+    const int perRow = compact ? 2 : 4;
+    for (int v = 0; v < VariableCount; ++v) {
+        m_variableGrid->removeWidget(m_variableNames[v]);
+        m_variableGrid->removeWidget(m_variables[v]);
+        m_variableGrid->addWidget(m_variableNames[v], v / perRow, (v % perRow) * 2);
+        m_variableGrid->addWidget(m_variables[v], v / perRow, (v % perRow) * 2 + 1);
+    }
+    for (int column = 1; column < 8; column += 2)
+        m_variableGrid->setColumnMinimumWidth(column, column < 2 * perRow ? 36 : 0);
+    const int bar = m_sideScroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (compact) {
+        // Below the course, in two columns: course and run, then sensors, outputs, variables.
+        auto *columns = new QHBoxLayout(m_side);
+        columns->setContentsMargins(0, 0, 0, 0);
+        columns->addLayout(column({0, 1}), 1);
+        columns->addLayout(column({2, 3, 4}), 1);
+        m_outer->setDirection(QBoxLayout::TopToBottom);
+        m_sideScroll->setMinimumWidth(m_side->minimumSizeHint().width() + bar);
+        m_sideScroll->setMaximumWidth(QWIDGETSIZE_MAX);
+        m_sideScroll->setMaximumHeight(m_side->sizeHint().height());
+    } else {
+        auto *boxes = column({0, 1, 2, 3, 4});
+        boxes->setContentsMargins(0, 0, 0, 0);
+        m_side->setLayout(boxes);
+        m_outer->setDirection(QBoxLayout::LeftToRight);
+        m_sideScroll->setFixedWidth(SideWidth + bar);
+        m_sideScroll->setMaximumHeight(QWIDGETSIZE_MAX);
+    }
+}
+
+void SimulatorWindow::setCompact(bool compact)
+{
+    if (compact != m_compact)
+        arrange(compact);
+}
+
+QSize SimulatorWindow::compactMinimumSize()
+{
+    const bool was = m_compact;
+    arrange(true);
+    // The course at its least, above the controls at their full height.
+    m_sideScroll->setMinimumHeight(m_sideScroll->maximumHeight());
+    m_outer->invalidate();
+    const QSize size = m_outer->totalMinimumSize();
+    m_sideScroll->setMinimumHeight(0);
+    arrange(was);
+    return size;
 }
 
 void SimulatorWindow::rebuildSimulation(int start)

@@ -9,13 +9,18 @@
 #include <QByteArray>
 #include <QList>
 #include <QWidget>
+#include <array>
 #include <memory>
 
 QT_BEGIN_NAMESPACE
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QTimer;
 QT_END_NAMESPACE
 
@@ -39,6 +44,15 @@ public:
 
     // Frame interval while playing, in milliseconds of real time.
     static constexpr int FrameMs = 20;
+    // The client size with the controls beside the course.
+    static constexpr QSize RoomySize {1100, 620};
+
+    // The narrow layout: the course above the controls, for the room beside the editor on a
+    // small screen.
+    void setCompact(bool compact);
+    bool isCompact() const { return m_compact; }
+    // The least client size of the narrow layout, the controls at their full height.
+    QSize compactMinimumSize();
 
     const Simulation &simulation() const { return *m_simulation; }
     int courseNumber() const { return m_course; }
@@ -67,6 +81,7 @@ protected:
 
 private:
     void buildControls();
+    void arrange(bool compact);
     void rebuildSimulation(int start);
     void frame();
     void refresh();
@@ -83,7 +98,13 @@ private:
     QList<QPointF> m_trail;
     qint64 m_trailTime = -1;
 
+    static constexpr int SideWidth = 330;
     CourseView *m_view = nullptr;
+    QBoxLayout *m_outer = nullptr;
+    QScrollArea *m_sideScroll = nullptr;
+    QWidget *m_side = nullptr;
+    std::array<QGroupBox *, 5> m_groups {}; // course, run, sensors, outputs, variables
+    bool m_compact = false;
     QComboBox *m_courseChoice = nullptr;
     QComboBox *m_startChoice = nullptr;
     QComboBox *m_speedChoice = nullptr;
@@ -102,6 +123,7 @@ private:
     QLabel *m_beep = nullptr;
     QLabel *m_variables[VariableCount] = {};
     QLabel *m_variableNames[VariableCount] = {};
+    QGridLayout *m_variableGrid = nullptr;
     QTimer *m_timer = nullptr;
     SignalPlayer *m_player = nullptr;
 };

@@ -1,8 +1,8 @@
 // Shows the editor window at its design size, as the start screen's GO! opens it; used for
 // screenshots under a virtual display. With --grab FILE it saves the window's own rendering
 // after the first blink ticks and quits. With --sample N it opens with sample set N, and with
-// --simulate MS it checks that program, opens the simulator beside the editor and runs it for MS
-// simulated milliseconds.
+// --simulate MS it checks that program, opens the simulator where the editor places it and runs it
+// for MS simulated milliseconds; --play then lets it go on running.
 
 #include "editor/editorwindow.h"
 #include "simulator/simulatorwindow.h"
@@ -41,14 +41,15 @@ int main(int argc, char **argv)
     }
     const int ms = numberAfter(args, QStringLiteral("--simulate"), -1);
     if (ms >= 0) {
-        QTimer::singleShot(300, &window, [&window, ms] {
-            window.move(0, 0);
+        const bool play = args.contains(QStringLiteral("--play"));
+        QTimer::singleShot(300, &window, [&window, ms, play] {
             for (int i = 0; i < 3; ++i)
                 window.session().RunGrammarCheck();
             window.openSimulator();
             if (zuvo::sim::SimulatorWindow *simulator = window.simulator()) {
-                simulator->move(window.frameGeometry().right() + 8, 0);
                 simulator->advance(ms);
+                if (play)
+                    simulator->play();
             }
         });
     }

@@ -4,10 +4,12 @@
 #include "widgetapp.h"
 
 #include "check/runchecks.h"
+#include "common/windowplacement.h"
 #include "model/programtext.h"
 #include "model/samples.h"
 #include "sim/simprogram.h"
 #include "simulator/courseview.h"
+#include "simulator/simulatorplacement.h"
 #include "simulator/simulatorwindow.h"
 
 #include <gtest/gtest.h>
@@ -197,4 +199,44 @@ TEST(SimulatorWindow, PlayAndPauseDriveTheTimer)
     EXPECT_EQ(window.simulation().now(), 0);
     EXPECT_TRUE(window.isPlaying());
     window.pause();
+}
+
+// Where the editor opens (centred) and where the simulator then goes: from a school laptop's
+// 1366 x 768 up both are whole on screen and apart; on 1920 x 1080 at 200 % (960 x 540) the
+// simulator still fits and leaves the left of the program area in view.
+TEST(SimulatorPlacement, BesideTheEditorFromASchoolLaptopUp)
+{
+    widgetApp();
+    Sample s = sample(1, 1);
+    SimulatorWindow window(s.compiled.code, s.compiled.slotOfAddress, 1);
+    const QSize frame(8, 31);
+    const SimulatorSizes sizes {SimulatorWindow::RoomySize, window.compactMinimumSize(), frame};
+    const struct
+    {
+        QRect available;
+        bool compact;
+        bool beside;
+    } cases[] = {
+        {QRect(0, 0, 1366, 768), true, true},   {QRect(0, 0, 1366, 728), true, true},
+        {QRect(0, 0, 1920, 1040), false, true}, {QRect(100, 0, 2560, 1440), false, true},
+        {QRect(0, 0, 960, 540), true, false},
+    };
+    for (const auto &c : cases) {
+        // The editor opens centred, no larger than the screen leaves room for.
+        const QRect fitted = FittedInside(c.available, QSize(792, 586), frame);
+        const QRect shown(fitted.topLeft(), fitted.size() + frame);
+        const SimulatorPlace place = PlaceSimulator(c.available, shown, sizes);
+        const QRect moved(place.editorTopLeft, shown.size());
+        SCOPED_TRACE(c.available.width());
+        EXPECT_EQ(place.compact, c.compact);
+        EXPECT_EQ(place.beside, c.beside);
+        EXPECT_TRUE(c.available.contains(place.simulator));
+        EXPECT_TRUE(c.available.contains(moved));
+        EXPECT_GE(place.simulator.width(),
+                  (c.compact ? sizes.compactMinimum : sizes.roomy).width());
+        if (c.beside)
+            EXPECT_FALSE(moved.intersects(place.simulator));
+        else
+            EXPECT_GE(place.simulator.left() - moved.left(), 400);
+    }
 }
