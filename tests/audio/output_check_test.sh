@@ -2,13 +2,15 @@
 # The check of the output before sending and of what it played after, on a private PulseAudio
 # null sink (48000 Hz, 16-bit, stereo) set up as a PC's output can be: at 100 %, muted, at 30 %,
 # at 10 %, a Bluetooth device, and no output at all. For each, `zuvomatic-cli output` and
-# `zuvomatic-cli play` exit and say what the table below expects.
+# `zuvomatic-cli play` exit and say what the table below expects, and the editor (the live test
+# of EDITOR_TESTS) asks about the output before sending, or sends at once when nothing is wrong.
 #
-# usage: output_check_test.sh ZUVOMATIC_CLI
+# usage: output_check_test.sh ZUVOMATIC_CLI [EDITOR_TESTS]
 # Exit 0 passed, 1 failed, 77 skipped (pulseaudio not installed).
 set -u
 
-CLI=${1:?usage: output_check_test.sh ZUVOMATIC_CLI}
+CLI=${1:?usage: output_check_test.sh ZUVOMATIC_CLI [EDITOR_TESTS]}
+EDITOR_TESTS=${2:-}
 for tool in pulseaudio pactl; do
     command -v "$tool" >/dev/null 2>&1 || { echo "$tool is not installed: skipped"; exit 77; }
 done
@@ -32,19 +34,20 @@ for _ in $(seq 100); do
 done
 smallest_program "$WORK/s.qvk"
 
-# case | how the output is set up | output: exit, what err says | play: exit, what it says
+# case | how the output is set up | output: exit, what err says | play: exit, what it says |
+# the editor's live test (- for none)
 CASES=(
-    "100 %|speaker 100% 0|0||0|聞き取って確かめました"
-    "muted|speaker 100% 1|1|ミュート|1|ミュート"
-    "30 %|speaker 30% 0|0|警告: 音量が30％|0|聞き取って確かめました"
-    "10 %: the monitor hears nothing|speaker 10% 0|0|警告: 音量が10％|1|聞き取れませんでした"
-    "Bluetooth|headset 100% 0|0|警告: 音の出力先がBluetooth機器|0|聞き取って確かめました"
-    "no output|none|1|見つかりません|1|見つかりません"
+    "100 %|speaker 100% 0|0||0|聞き取って確かめました|fine"
+    "muted|speaker 100% 1|1|ミュート|1|ミュート|muted"
+    "30 %|speaker 30% 0|0|警告: 音量が30％|0|聞き取って確かめました|quiet"
+    "10 %: the monitor hears nothing|speaker 10% 0|0|警告: 音量が10％|1|聞き取れませんでした|-"
+    "Bluetooth|headset 100% 0|0|警告: 音の出力先がBluetooth機器|0|聞き取って確かめました|bluetooth"
+    "no output|none|1|見つかりません|1|見つかりません|-"
 )
 
 failed=0
 for row in "${CASES[@]}"; do
-    IFS='|' read -r label setup output_code output_says play_code play_says <<<"$row"
+    IFS='|' read -r label setup output_code output_says play_code play_says editor <<<"$row"
     read -r sink volume mute <<<"$setup"
     if [ "$sink" = none ]; then
         pactl unload-module module-null-sink
@@ -71,9 +74,19 @@ for row in "${CASES[@]}"; do
     if [ "$play_code" -ne 0 ] && grep -q "送信は終わりました" "$WORK/play.out"; then
         problem="$problem; play reported the program as sent"
     fi
-    printf '| %-32s | output %s: %s | play %s: %s |\n' "$label" "$got_output" \
+    editor_result="-"
+    if [ -n "$EDITOR_TESTS" ] && [ "$editor" != - ]; then
+        if ZUVO_LIVE_OUTPUT=$editor QT_QPA_PLATFORM=offscreen timeout 60 "$EDITOR_TESTS" \
+            --gtest_filter='LiveOutput.*' >"$WORK/editor.log" 2>&1; then
+            editor_result="asks as expected"
+        else
+            editor_result="FAILED"
+            problem="$problem; the editor: $(grep -E 'Failure|Expected|actual|Which' "$WORK/editor.log" | head -n 4)"
+        fi
+    fi
+    printf '| %-32s | output %s: %s | play %s: %s | editor: %s |\n' "$label" "$got_output" \
         "$(tr '\n' ' ' <"$WORK/output.err")" "$got_play" \
-        "$(cat "$WORK/play.err" "$WORK/play.out" | tr '\n' ' ')"
+        "$(cat "$WORK/play.err" "$WORK/play.out" | tr '\n' ' ')" "$editor_result"
     if [ -n "$problem" ]; then
         echo "FAILED: $label: $problem"
         failed=1

@@ -8,6 +8,7 @@
 #include <QString>
 #include <deque>
 #include <functional>
+#include <utility>
 
 namespace zuvo::test {
 
@@ -58,16 +59,48 @@ public:
         transmissions.append(symbolText);
         return transmitOutcome;
     }
+    OutputInfo readOutput() override { return output; }
+    QString makeOutputAudible() override
+    {
+        ++audibleRequests;
+        if (audibleFailure.isEmpty()) {
+            output.volumePercent = 100;
+            output.muted = false;
+        }
+        return audibleFailure;
+    }
+    OutputChoice askAboutOutput(const QString &text, bool canMakeAudible) override
+    {
+        outputQuestions.append({text, canMakeAudible});
+        const OutputChoice choice = outputChoice;
+        return choice == OutputChoice::MakeAudible && !canMakeAudible ? OutputChoice::Stop : choice;
+    }
+
+    // A speaker at 100 %, unmuted: sending goes ahead without a question.
+    static OutputInfo FineOutput()
+    {
+        OutputInfo fine;
+        fine.reached = fine.present = true;
+        fine.name = QStringLiteral("speaker");
+        fine.volumePercent = 100;
+        fine.monitor = QStringLiteral("speaker.monitor");
+        return fine;
+    }
 
     std::deque<bool> answers;
     std::deque<QString> files; // "" cancels a dialog
-    TransmissionOutcome transmitOutcome {1, QString()};
+    TransmissionOutcome transmitOutcome {1, QString(), Hearing::NotChecked};
+    OutputInfo output = FineOutput();
+    OutputChoice outputChoice = OutputChoice::Stop; // the answer to every question about it
+    QString audibleFailure; // what makeOutputAudible answers; empty: it works
     std::function<QString()> messageArea;
 
     QList<RecordedBox> questions;
     QList<RecordedBox> messages;
     QList<RecordedDialog> dialogs;
     QList<QString> transmissions;
+    QList<std::pair<QString, bool>> outputQuestions; // the text and whether 100 % was offered
+    int audibleRequests = 0;
     int beeps = 0;
 
 private:

@@ -8,11 +8,13 @@
 #include "model/compaction.h"
 #include "session/editorprompts.h"
 #include "session/editorstate.h"
+#include "signal/outputcheck.h"
 #include "signal/symbolrender.h"
 #include "signal/wavfile.h"
 
 #include <QDir>
 #include <exception>
+#include <optional>
 
 namespace zuvo {
 
@@ -25,6 +27,11 @@ const QString WavTitle = QStringLiteral(u"信号をWAVファイルに保存");
 const QString WavFilter = QStringLiteral(u"WAVファイル (*.wav)");
 // Room left on the message area's second line for the audio device's own words.
 constexpr int DeviceErrorRoom = 12;
+
+const QString NotHeardText = QStringLiteral(u"プログラムを送信しましたが、\r\n"
+                                            u"信号が正しく出ていません。音量を確かめてください。");
+const QString HeldBackText = QStringLiteral(u"プログラムは送信しませんでした。\r\n"
+                                            u"音声出力を確かめてから、もう一度送ってください。");
 
 QString notSentText(const QString &errorText)
 {
@@ -182,17 +189,47 @@ void CheckDriver::generateSignal(const SignalDelivery &deliver)
 void CheckDriver::sendProgram()
 {
     generateSignal([this](const GenerateResult &generated, const QString &symbols) {
+        const std::optional<bool> doubtful = outputReady();
+        if (!doubtful)
+            return;
         m_shown.sendingSignal = true;
         const TransmissionOutcome sent = m_prompts.transmit(symbols);
         m_shown.sendingSignal = false;
         if (sent.Response == 3) {
             // The signal never reached the robot: say so instead of reporting success.
             m_message.ShowWarning(notSentText(sent.errorText));
+        } else if (sent.hearing == Hearing::NotHeard
+                   || (*doubtful && sent.hearing != Hearing::Heard)) {
+            // Played, but what the output played does not hold the frame (or a muted output
+            // was sent to and nothing says it was heard): no report of success.
+            m_message.ShowWarning(NotHeardText);
         } else {
             m_message.setText(SentText(generated.ProgramByteCount));
             m_message.setBackground(ColourWhite);
         }
     });
+}
+
+std::optional<bool> CheckDriver::outputReady()
+{
+    const OutputCheck check = CheckOutput(m_prompts.readOutput());
+    if (check.fine())
+        return false;
+    switch (m_prompts.askAboutOutput(OutputQuestionText(check), check.mendable())) {
+    case OutputChoice::MakeAudible:
+        if (const QString why = m_prompts.makeOutputAudible(); !why.isEmpty()) {
+            m_message.ShowWarning(notSentText(why));
+            return std::nullopt;
+        }
+        return false;
+    case OutputChoice::SendAnyway:
+        return check.blocks();
+    case OutputChoice::Stop:
+        break;
+    }
+    m_message.setText(HeldBackText);
+    m_message.setBackground(ColourWhite);
+    return std::nullopt;
 }
 
 // The check back at its first stage, nothing to send; TXdata stays as it is shown.

@@ -1,6 +1,7 @@
 #pragma once
-// The check driver: one check stage per press of 文法, sending once all of them passed, and the
-// signal saved as a WAV file instead of sent. Sending and saving share one road: the loop
+// The check driver: one check stage per press of 文法, sending once all of them passed (the
+// output checked before, what it played judged after), and the signal saved as a WAV file
+// instead of sent. Sending and saving share one road: the loop
 // re-check, the code generator and the encoding, ending with the check reset.
 
 #include "check/flowtable.h"
@@ -9,6 +10,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace zuvo {
 
@@ -58,6 +60,10 @@ private:
     using SignalDelivery = std::function<void(const GenerateResult &, const QString &)>;
     void generateSignal(const SignalDelivery &deliver);
     void sendProgram();
+    // Before the signal plays, the output is read; one that may not reach the robot is asked
+    // about. Nothing when the signal is not to be played; otherwise whether it goes to an
+    // output that blocks sending (missing, muted), by the user's choice.
+    std::optional<bool> outputReady();
     void writeSignalFile(const GenerateResult &generated, const QString &symbolText);
     void endOfGeneration();
 

@@ -116,6 +116,7 @@ ZUVO_ROOM_OPERATION(void, SaveRobotFileAs, m_files, (), ())
 ZUVO_ROOM_OPERATION(void, ResetGrammarCheck, m_check, (), ())
 ZUVO_ROOM_OPERATION(void, RunGrammarCheck, m_check, (), ())
 ZUVO_ROOM_OPERATION(void, ShowVolumeReminder, m_message, (), ())
+ZUVO_ROOM_OPERATION(void, ShowMeasuredVolume, m_message, (), ())
 ZUVO_ROOM_OPERATION(void, SaveSignalAsWav, m_check, (), ())
 
 ZUVO_ROOM_OPERATION(void, SetKeyboardMode, m_keyboard, (bool on), (on))

@@ -105,8 +105,10 @@ public:
     // --- the grammar check and sending
     void ResetGrammarCheck();
     void RunGrammarCheck(); // 文法, 文法チェック and 送信
-    // 音: the reminder in the message area before the volume control opens; ShowHint after.
+    // 音: the reminder in the message area before the volume control opens; the volume as it
+    // then is, after.
     void ShowVolumeReminder();
+    void ShowMeasuredVolume();
     // WAV保存: the signal that sending would play, written to a WAV file the user names, instead
     // of played. Like sending it needs the passed check and ends with the check reset.
     void SaveSignalAsWav();

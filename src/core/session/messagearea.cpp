@@ -2,6 +2,7 @@
 
 #include "model/iconcatalogue.h"
 #include "session/editorprompts.h"
+#include "signal/outputcheck.h"
 
 namespace zuvo {
 
@@ -45,6 +46,11 @@ void MessageArea::ShowIconHelp(int code)
 void MessageArea::ShowVolumeReminder()
 {
     m_own.messageText = QStringLiteral(u"ボリュームは最大になっていますか。\r\n");
+}
+
+void MessageArea::ShowMeasuredVolume()
+{
+    m_own.messageText = MeasuredVolumeText(m_prompts.readOutput());
 }
 
 void MessageArea::beep()

@@ -26,6 +26,7 @@ public:
     void ShowWarning(const QString &text); // on the warning green, after two beeps
     void ShowIconHelp(int code); // the description of IconCode code
     void ShowVolumeReminder();
+    void ShowMeasuredVolume(); // the output's volume as the sound server has it now
     void beep(); // one system beep: a refusal without words
     void beepTwice();
 

@@ -84,11 +84,22 @@ QStringList DescribeOutput(const OutputInfo &info)
 QString MeasuredVolumeText(const OutputInfo &info)
 {
     if (!info.reached || !info.present)
-        return CheckOutput(info).texts.value(0);
+        return QStringLiteral(u"音声出力装置が見つかりません。\r\n"
+                              u"スピーカーかイヤホンをつないでください。");
+    const QString volume = QStringLiteral(u"音量は%1％").arg(info.volumePercent);
     if (info.muted)
-        return QStringLiteral(u"音量は%1％ですが、ミュートになっています。")
-            .arg(info.volumePercent);
-    return QStringLiteral(u"音量は%1％です。").arg(info.volumePercent);
+        return volume
+            + QStringLiteral(u"ですが、ミュートになっています。\r\n"
+                             u"ミュートを解除してください。");
+    if (info.volumePercent < FullVolume)
+        return volume + QStringLiteral(u"です。\r\n100％にするとロボットに届きやすくなります。");
+    return volume + QStringLiteral(u"です。\r\nこのまま送信できます。");
+}
+
+QString OutputQuestionText(const OutputCheck &check)
+{
+    return QStringLiteral(u"このままではロボットに信号が届かないかもしれません。\n\n")
+        + check.texts.join(u'\n') + QStringLiteral(u"\n\nどうしますか。");
 }
 
 QString HeardText()

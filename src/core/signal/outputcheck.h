@@ -38,8 +38,12 @@ OutputCheck CheckOutput(const OutputInfo &info);
 // description, format, volume, muted, kind and monitor.
 QStringList DescribeOutput(const OutputInfo &info);
 
-// What the message area says about the output after the mixer has closed.
+// The message area's two lines about the output after the mixer has closed: its volume as
+// measured, and what to do.
 QString MeasuredVolumeText(const OutputInfo &info);
+
+// The question before sending about an output that may not reach the robot.
+QString OutputQuestionText(const OutputCheck &check);
 
 struct HeardVerdict
 {

@@ -257,7 +257,7 @@ void EditorWindow::openVolumeControl()
 void EditorWindow::volumeControlClosed()
 {
     setEnabled(true);
-    m_session.ShowHint();
+    m_session.ShowMeasuredVolume();
     activateWindow();
 }
 

@@ -1,11 +1,13 @@
 #include "editor/qteditorprompts.h"
 
 #include "editor/japanesefilecolumns.h"
+#include "signal/soundmodule.h"
 #include "transmit/transmissionwindow.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace zuvo {
@@ -115,10 +117,77 @@ QString QtEditorPrompts::chooseSaveFile(const QString &title, const QString &sta
     return dialog.selectedFiles().constFirst();
 }
 
+QtEditorPrompts::QtEditorPrompts(QWidget *owner)
+    : m_owner(owner)
+{
+}
+
+QtEditorPrompts::~QtEditorPrompts() = default;
+
 TransmissionOutcome QtEditorPrompts::transmit(const QString &symbolText)
 {
     const PlaybackResult result = runTransmission(m_owner, symbolText);
-    return {result.Response, result.errorText};
+    return {result.Response, result.errorText, result.hearing};
+}
+
+SoundServer &QtEditorPrompts::sound()
+{
+    if (!m_sound)
+        m_sound = OpenSoundServer();
+    return *m_sound;
+}
+
+OutputInfo QtEditorPrompts::readOutput()
+{
+    return sound().readOutput();
+}
+
+QString QtEditorPrompts::makeOutputAudible()
+{
+    return sound().makeAudible();
+}
+
+QString QtEditorPrompts::outputQuestionTitle()
+{
+    return QStringLiteral(u"音声出力の確認");
+}
+
+QString QtEditorPrompts::makeAudibleCaption()
+{
+    return QStringLiteral(u"音量を100％にして送る(&V)");
+}
+
+QString QtEditorPrompts::sendAnywayCaption()
+{
+    return QStringLiteral(u"このまま送る(&A)");
+}
+
+QString QtEditorPrompts::stopCaption()
+{
+    return QStringLiteral(u"送らない(&N)");
+}
+
+OutputChoice QtEditorPrompts::askAboutOutput(const QString &text, bool canMakeAudible)
+{
+    QMessageBox box(QMessageBox::Warning, outputQuestionTitle(), boxText(text),
+                    QMessageBox::NoButton, m_owner);
+    box.setObjectName(QStringLiteral("outputQuestion"));
+    QPushButton *makeAudible = nullptr;
+    if (canMakeAudible) {
+        makeAudible = box.addButton(makeAudibleCaption(), QMessageBox::AcceptRole);
+        makeAudible->setObjectName(QStringLiteral("makeAudible"));
+    }
+    QPushButton *sendAnyway = box.addButton(sendAnywayCaption(), QMessageBox::DestructiveRole);
+    sendAnyway->setObjectName(QStringLiteral("sendAnyway"));
+    QPushButton *stop = box.addButton(stopCaption(), QMessageBox::RejectRole);
+    stop->setObjectName(QStringLiteral("stop"));
+    // The mending choice where there is one; otherwise not sending, as every question here.
+    box.setDefaultButton(makeAudible ? makeAudible : stop);
+    box.setEscapeButton(stop);
+    box.exec();
+    if (makeAudible && box.clickedButton() == makeAudible)
+        return OutputChoice::MakeAudible;
+    return box.clickedButton() == sendAnyway ? OutputChoice::SendAnyway : OutputChoice::Stop;
 }
 
 } // namespace zuvo

@@ -1,8 +1,11 @@
 #pragma once
 // The editor's questions, boxes, beeps, file dialogs and transmission, shown with Qt widgets
-// over the editor window.
+// over the editor window; the sound output read through the playback module, loaded on first
+// use.
 
 #include "session/editorprompts.h"
+
+#include <memory>
 
 class QWidget;
 
@@ -11,10 +14,8 @@ namespace zuvo {
 class QtEditorPrompts : public EditorPrompts
 {
 public:
-    explicit QtEditorPrompts(QWidget *owner = nullptr)
-        : m_owner(owner)
-    {
-    }
+    explicit QtEditorPrompts(QWidget *owner = nullptr);
+    ~QtEditorPrompts() override;
     void setOwner(QWidget *owner) { m_owner = owner; }
 
     bool askYesNo(const QString &title, const QString &text, MessageIcon icon) override;
@@ -25,6 +26,15 @@ public:
     QString chooseSaveFile(const QString &title, const QString &startDir,
                            const QString &filter) override;
     TransmissionOutcome transmit(const QString &symbolText) override;
+    OutputInfo readOutput() override;
+    QString makeOutputAudible() override;
+    OutputChoice askAboutOutput(const QString &text, bool canMakeAudible) override;
+
+    // The question's title and the captions of its three buttons.
+    static QString outputQuestionTitle();
+    static QString makeAudibleCaption();
+    static QString sendAnywayCaption();
+    static QString stopCaption();
 
     // Message texts use CR LF or a lone CR as line breaks; a message box wants LF.
     static QString boxText(const QString &text);
@@ -36,7 +46,10 @@ public:
     static QString dialogSuffix(const QString &filter);
 
 private:
+    SoundServer &sound();
+
     QWidget *m_owner;
+    std::unique_ptr<SoundServer> m_sound;
 };
 
 } // namespace zuvo

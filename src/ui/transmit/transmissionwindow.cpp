@@ -134,8 +134,11 @@ void TransmissionWindow::onFinished(const PlaybackResult &result)
         m_progress->hide();
         m_info->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         m_info->setText(NotHeardText() + u'\n' + result.hearingText);
+        // Read, not glanced at: wide enough for whole phrases, as high as the text needs.
+        m_info->setMinimumWidth(NotHeardWidth);
         m_close->show();
         m_close->setFocus();
+        adjustSize();
     } else if (result.Response == PlaybackResult::Played) {
         m_progress->setValue(m_progress->maximum());
         m_info->setText(QStringLiteral(u"送信完了"));

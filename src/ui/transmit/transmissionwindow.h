@@ -25,6 +25,7 @@ public:
     // How long the outcome stays readable before the window closes itself.
     static constexpr int SuccessLingerMs = 400;
     static constexpr int FailureLingerMs = 1500;
+    static constexpr int NotHeardWidth = 420;
 
     // The server is the playback module's unless one is given (tests).
     explicit TransmissionWindow(const QString &symbolText, QWidget *owner = nullptr,

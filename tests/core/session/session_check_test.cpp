@@ -3,6 +3,7 @@
 #include "codegen/generateprogram.h"
 #include "codegen/transmitencoding.h"
 #include "model/iconcatalogue.h"
+#include "signal/outputcheck.h"
 
 #include <gtest/gtest.h>
 
@@ -157,4 +158,62 @@ TEST(SessionCheck, ARuntimeFailureShowsTheBoxAndMovesOn)
     EXPECT_EQ(f.prompts.messages[0].icon, MessageIcon::Critical);
     EXPECT_EQ(f.state().CheckStage, 1);
     EXPECT_FALSE(f.view().sendEnabled);
+}
+
+// Before the fourth press plays, the output as the sound server has it now: what is wrong is
+// asked about and the choice is done; after playing, what its monitor heard decides the report.
+// A muted or missing output is never reported as sent.
+TEST(SessionCheck, TheOutputIsCheckedBeforeSendingAndWhatItPlayedAfter)
+{
+    const QString sent = QStringLiteral(u"プログラムの送信は終わりました。");
+    const QString notHeard = QStringLiteral(u"プログラムを送信しましたが、");
+    const QString heldBack = QStringLiteral(u"プログラムは送信しませんでした。");
+    const QString failed = QStringLiteral(u"プログラムは送信できませんでした。");
+    using O = OutputChoice;
+    using H = Hearing;
+    struct Case
+    {
+        const char *name;
+        int volume;
+        bool muted, present, bluetooth, mendFails;
+        O choice;
+        H hearing;
+        int asked; // 0 not asked, 1 asked, 2 asked with 100 % offered
+        bool played;
+        QString says;
+    };
+    const QList<Case> cases = {
+        {"fine", 100, false, true, false, false, O::Stop, H::Heard, 0, true, sent},
+        {"muted, mended", 100, true, true, false, false, O::MakeAudible, H::Heard, 2, true, sent},
+        {"30 %, stopped", 30, false, true, false, false, O::Stop, H::Heard, 2, false, heldBack},
+        {"muted, no monitor", 100, true, true, false, false, O::SendAnyway, H::NotChecked, 2, true,
+         notHeard},
+        {"bluetooth", 100, false, true, true, false, O::SendAnyway, H::Heard, 1, true, sent},
+        {"missing", 100, false, false, false, false, O::MakeAudible, H::Heard, 1, false, heldBack},
+        {"not heard", 100, false, true, false, false, O::Stop, H::NotHeard, 0, true, notHeard},
+        {"mending fails", 100, true, true, false, true, O::MakeAudible, H::Heard, 2, false, failed},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        SessionFixture f;
+        f.session.LoadSampleSet(1);
+        f.prompts.output.volumePercent = c.volume;
+        f.prompts.output.muted = c.muted;
+        f.prompts.output.present = c.present;
+        f.prompts.output.kind = c.bluetooth ? OutputKind::Bluetooth : OutputKind::Ordinary;
+        f.prompts.audibleFailure = c.mendFails ? QStringLiteral(u"変えられません") : QString();
+        f.prompts.outputChoice = c.choice;
+        f.prompts.transmitOutcome.hearing = c.hearing;
+        const OutputCheck check = CheckOutput(f.prompts.output);
+        press(f, 4);
+        ASSERT_EQ(f.prompts.outputQuestions.size(), c.asked > 0 ? 1 : 0);
+        if (c.asked > 0) {
+            EXPECT_EQ(f.prompts.outputQuestions[0].second, c.asked == 2);
+            EXPECT_TRUE(f.prompts.outputQuestions[0].first.contains(check.texts.value(0)));
+        }
+        EXPECT_EQ(f.prompts.transmissions.size(), c.played ? 1 : 0);
+        EXPECT_TRUE(f.view().messageText.startsWith(c.says)) << f.view().messageText.toStdString();
+        EXPECT_EQ(f.view().messageBackground == ColourWarning,
+                  c.says == notHeard || c.says == failed);
+    }
 }

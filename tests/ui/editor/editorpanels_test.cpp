@@ -65,7 +65,8 @@ TEST_F(EditorWindowTest, VolumeItemWithoutAnyMixerSaysWhatToInstall)
     EXPECT_TRUE(prompts.messages[0].messageArea.startsWith(
         QStringLiteral("ボリュームは最大になっていますか。")));
     EXPECT_TRUE(window->isEnabled());
-    EXPECT_TRUE(control<QLabel>("text2")->text().startsWith(Hint));
+    EXPECT_EQ(control<QLabel>("text2")->text(),
+              QStringLiteral(u"音量は100％です。\nこのまま送信できます。"));
 }
 
 TEST_F(EditorWindowTest, VolumeItemDisablesTheEditorUntilTheMixerIsClosed)
@@ -78,8 +79,12 @@ TEST_F(EditorWindowTest, VolumeItemDisablesTheEditorUntilTheMixerIsClosed)
     EXPECT_FALSE(window->isEnabled());
     EXPECT_TRUE(control<QLabel>("text2")->text().startsWith(
         QStringLiteral("ボリュームは最大になっていますか。")));
+    // The output is muted meanwhile: once the mixer has closed the message area says so.
+    prompts.output.muted = true;
+    prompts.output.volumePercent = 40;
     EXPECT_TRUE(QTest::qWaitFor([this] { return window->isEnabled(); }, 10000));
-    EXPECT_TRUE(control<QLabel>("text2")->text().startsWith(Hint));
+    EXPECT_TRUE(control<QLabel>("text2")->text().startsWith(
+        QStringLiteral(u"音量は40％ですが、ミュートになっています。")));
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 

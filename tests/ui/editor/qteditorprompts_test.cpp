@@ -86,6 +86,29 @@ TEST_F(QtEditorPromptsTest, QuestionsDefaultToNoAndShowLineBreaks)
     EXPECT_TRUE(prompts.askYesNo(QStringLiteral("t"), QStringLiteral("q"), MessageIcon::None));
 }
 
+TEST_F(QtEditorPromptsTest, TheOutputQuestionOffersItsChoicesAndDefaultsToTheMending)
+{
+    whenModalShows([](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), QtEditorPrompts::outputQuestionTitle());
+        EXPECT_EQ(box->text(), QStringLiteral("a\nb"));
+        EXPECT_EQ(box->buttons().size(), 3);
+        EXPECT_EQ(box->defaultButton()->text(), QtEditorPrompts::makeAudibleCaption());
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(prompts.askAboutOutput(QStringLiteral("a\r\nb"), true), OutputChoice::MakeAudible);
+    // Without the mending, not sending is the default; the other button sends all the same.
+    whenModalShows([](QWidget *modal) {
+        EXPECT_EQ(qobject_cast<QMessageBox *>(modal)->defaultButton()->text(),
+                  QtEditorPrompts::stopCaption());
+        modal->findChild<QPushButton *>(QStringLiteral("sendAnyway"))->click();
+    });
+    EXPECT_EQ(prompts.askAboutOutput(QStringLiteral("q"), false), OutputChoice::SendAnyway);
+    whenModalShows([](QWidget *modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    EXPECT_EQ(prompts.askAboutOutput(QStringLiteral("q"), true), OutputChoice::Stop);
+}
+
 TEST_F(QtEditorPromptsTest, FileDialogsStartWhereAskedAndLeaveOverwritingToTheEditor)
 {
     QTemporaryDir dir;
@@ -252,6 +275,46 @@ TEST_F(EditorQtTextsTest, TheOpenDialogIsJapanese)
     });
     item("開く")->trigger();
     EXPECT_TRUE(shown);
+}
+
+// Run by tests/audio/output_check_test.sh against its private null sink, set up as
+// ZUVO_LIVE_OUTPUT names it: the real editor asks about the real output before the fourth press
+// plays, and plays at once when nothing is wrong.
+TEST(LiveOutput, TheEditorAsksAboutTheOutputBeforeSending)
+{
+    const QString setup = qEnvironmentVariable("ZUVO_LIVE_OUTPUT");
+    if (setup.isEmpty())
+        GTEST_SKIP() << "needs the private sound server of output_check_test.sh";
+    ensureApplication();
+    EditorWindow window(11, {}); // sample set 1, with the Qt prompts
+    window.show();
+    QString asked;
+    qsizetype choices = 0;
+    if (setup != QLatin1String("fine")) {
+        whenModalShows([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            ASSERT_NE(box, nullptr);
+            asked = box->text();
+            choices = box->buttons().size();
+            box->findChild<QPushButton *>(QStringLiteral("stop"))->click();
+        });
+    }
+    for (int i = 0; i < 4; ++i)
+        window.session().RunGrammarCheck();
+    const QString said = window.session().view().messageText;
+    if (setup == QLatin1String("fine")) {
+        EXPECT_TRUE(said.startsWith(QStringLiteral(u"プログラムの送信は終わりました。")))
+            << said.toStdString();
+        return;
+    }
+    const QHash<QString, QString> expected {
+        {QStringLiteral("muted"), QStringLiteral(u"ミュート")},
+        {QStringLiteral("quiet"), QStringLiteral(u"音量が30％")},
+        {QStringLiteral("bluetooth"), QStringLiteral(u"Bluetooth")},
+    };
+    EXPECT_TRUE(asked.contains(expected.value(setup))) << asked.toStdString();
+    EXPECT_EQ(choices, setup == QLatin1String("bluetooth") ? 2 : 3);
+    EXPECT_TRUE(said.startsWith(QStringLiteral(u"プログラムは送信しませんでした。")));
 }
 
 } // namespace
