@@ -12,4 +12,5 @@ add_library(zuvo_fuzz_checks STATIC
     ${zuvo_fuzz_checks_dir}/encodingcheck.cpp
 )
 target_include_directories(zuvo_fuzz_checks PUBLIC ${zuvo_fuzz_checks_dir})
-target_link_libraries(zuvo_fuzz_checks PUBLIC zuvo_model zuvo_check zuvo_codegen zuvo_session)
+target_link_libraries(zuvo_fuzz_checks PUBLIC zuvo_model zuvo_check zuvo_codegen zuvo_session
+                      zuvo_sim)

@@ -8,6 +8,7 @@
 #include "codegen/transmitencoding.h"
 #include "model/iconcatalogue.h"
 #include "model/samples.h"
+#include "sim/robotmachine.h"
 
 #include <QPoint>
 #include <QStringList>
@@ -18,6 +19,46 @@ namespace {
 
 constexpr int HeaderBytes = 16;
 constexpr int FrameTokenLimit = 256; // the first byte and 255 more
+// How long the robot runs a program: most loops come round many times within this.
+constexpr qint64 RunMilliseconds = 60000;
+constexpr qint64 RunInstructions = 5000;
+
+// Sensor answers from the fuzz input: every branch may go either way.
+class InputSensors : public sim::SensorReader
+{
+public:
+    explicit InputSensors(QByteArrayView input)
+        : m_state(quint32(qHashBits(input.data(), size_t(input.size()))) | 1u)
+    {
+    }
+    bool lightDetected(int) const override { return next(); }
+    bool touchPressed(int) const override { return next(); }
+
+private:
+    bool next() const
+    {
+        m_state ^= m_state << 13;
+        m_state ^= m_state >> 17;
+        m_state ^= m_state << 5;
+        return m_state & 1u;
+    }
+    mutable quint32 m_state;
+};
+
+// The robot runs the code: it must never meet a byte it cannot execute.
+QString runOnRobot(const QByteArray &image, QByteArrayView input)
+{
+    sim::RobotMachine machine(sim::CodeOfTransmitImage(image));
+    const InputSensors sensors(input);
+    while (machine.now() < RunMilliseconds && machine.executedCount() < RunInstructions
+           && machine.status() != sim::MachineStatus::Ended) {
+        machine.runMillisecond(sensors);
+        if (machine.status() == sim::MachineStatus::Fault)
+            return QStringLiteral("the robot reports: ") + machine.faultText();
+        machine.endMillisecond();
+    }
+    return QString();
+}
 
 bool holdsProgram(const ProgramText &text)
 {
@@ -145,7 +186,7 @@ QString CheckCodegenInput(QByteArrayView input)
     const QString symbols = EncodeTransmission(result.txData.trimmed());
     if (symbols != FrameSymbols(result.TransmitImage, testTokenCounted ? 5 : 0))
         return QStringLiteral("SymbolText does not carry the TransmitImage");
-    return QString();
+    return runOnRobot(result.TransmitImage, input);
 }
 
 } // namespace zuvo

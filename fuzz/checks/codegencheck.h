@@ -26,7 +26,9 @@ const QList<ProgramText> &CodegenPrograms();
 // keeps the sample's own). The program runs through the three check stages and, when it passes,
 // through GenerateProgram. The generator must not fail on it; what it hands on must be a
 // complete TransmitImage of at most 237 code bytes whose TXdata text and SymbolText match it
-// byte for byte. Empty when all of this holds, otherwise what broke.
+// byte for byte, and the virtual robot, with sensor answers drawn from the input, runs it for a
+// simulated minute without meeting a byte it cannot execute. Empty when all of this holds,
+// otherwise what broke.
 QString CheckCodegenInput(QByteArrayView input);
 
 } // namespace zuvo

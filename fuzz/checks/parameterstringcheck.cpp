@@ -3,11 +3,10 @@
 #include "fuzzinput.h"
 
 #include "model/iconcatalogue.h"
+#include "model/iconvalues.h"
 #include "model/numbers.h"
 #include "model/parameterstring.h"
 #include "session/propertyform.h"
-
-#include <QRegularExpression>
 
 namespace zuvo {
 
@@ -111,19 +110,23 @@ QString checkApplied(int code, const QString &params, const QString &written,
     const auto fault = [code](const QString &what) {
         return QStringLiteral("IconCode %1: %2").arg(code).arg(what);
     };
-    if (!params.contains(u'=') || !PropertyForm::hasParameterForm(code)) {
+    if (!PropertyForm::hasParameterForm(code)) {
         if (written != params)
             return fault(QStringLiteral("string changed although there is nothing to write"));
         return QString();
     }
     if (written == params)
         return QString(); // nothing marked: the string is left as it was
-    const QString prefix = ParamsPrefix(params);
-    const QString tail = ParamsTail(params);
+    // The icon's own prefix; the colour token kept, or white where there was none to show.
+    const QString prefix = CanonicalPrefix(code);
+    const QString oldTail = ParamsTail(params).mid(1);
+    const QString tail = u' ' + (IsColourToken(oldTail) ? oldTail : DefaultColourToken);
     if (!written.startsWith(prefix))
-        return fault(QStringLiteral("prefix not kept"));
+        return fault(QStringLiteral("not the icon's own prefix"));
     if (!written.endsWith(tail) || written.size() < prefix.size() + tail.size())
         return fault(QStringLiteral("colour token not kept"));
+    if (FindValueFault(written))
+        return fault(QStringLiteral("the check refuses what the form wrote: ") + written);
     const QString values = written.mid(prefix.size(), written.size() - prefix.size() - tail.size());
     if (values.contains(u',') || values.contains(u'\r') || values.contains(u'\n'))
         return fault(QStringLiteral("a value holds a comma or a line break: ") + values);
@@ -140,14 +143,10 @@ QString checkApplied(int code, const QString &params, const QString &written,
 }
 
 // A string the form wrote (not one it left alone because nothing was marked), opened again and
-// applied unchanged, stays as it is, as long as its
-// prefix has the regular shape the form reads values after and it had a colour token to keep
-// (without one, the next 設定 takes the last value for the colour token).
+// applied unchanged, stays as it is.
 QString checkReapplied(int code, const QString &params, const QString &written, PropertyForm &form)
 {
-    static const QRegularExpression regularPrefix(QStringLiteral("^[0-9][0-9] [0-9]=$"));
-    if (written == params || !regularPrefix.match(ParamsPrefix(written)).hasMatch()
-        || ParamsTail(params).isEmpty())
+    if (written == params)
         return QString();
     form.ShowIconParameters(code, written);
     const QString again = form.ApplyIconParameters(code, written);

@@ -4,6 +4,7 @@
 #include "check/stagefailure.h"
 #include "model/colours.h"
 #include "model/iconcatalogue.h"
+#include "model/iconvalues.h"
 #include "model/parameterstring.h"
 
 #include <exception>
@@ -58,6 +59,17 @@ StageResult CheckConnections(const WorkingProgram &program)
             if (fault) {
                 markOnce(result.blinkCells, cell);
                 status = QStringLiteral(u"点滅アイコンは接続不良です");
+                result.checkStage = 2;
+            }
+        }
+        // Once every icon is connected, the values, which only a file can bring in unchecked: the
+        // first fault is named and every faulty icon blinks.
+        const bool connected = !result.checkStage.has_value();
+        for (int i = 0; connected && i < program.SlotCount; ++i) {
+            if (const auto fault = FindValueFault(program.SlotParams.at(static_cast<size_t>(i)))) {
+                markOnce(result.blinkCells, program.SlotCell.at(static_cast<size_t>(i)));
+                if (!result.checkStage.has_value())
+                    status = ValueFaultText(*fault);
                 result.checkStage = 2;
             }
         }

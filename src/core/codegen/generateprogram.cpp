@@ -3,6 +3,7 @@
 #include "codegen/instructionset.h"
 #include "model/colours.h"
 #include "model/iconcatalogue.h"
+#include "model/iconvalues.h"
 #include "model/numbers.h"
 
 #include <array>
@@ -169,7 +170,15 @@ public:
 private:
     int kindOf(int slot) const { return m_flow.at(slot, FlowKind); }
     int successor(int slot) const { return m_flow.at(slot, FlowSuccessor); }
-    Parameters parameters(int slot) const { return Parameters(m_program.SlotParams.at(slot)); }
+    // The values of an icon; one the property form cannot make (the check refuses it) is
+    // never turned into bytes.
+    Parameters parameters(int slot) const
+    {
+        const QString &params = m_program.SlotParams.at(slot);
+        if (FindValueFault(params))
+            throw BrokenFlowError();
+        return Parameters(params);
+    }
     void appendEmission(int slot)
     {
         if (m_emission.size() >= EmissionLimit)

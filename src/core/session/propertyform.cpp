@@ -1,6 +1,7 @@
 #include "session/propertyform.h"
 
 #include "model/iconcatalogue.h"
+#include "model/iconvalues.h"
 #include "model/numbers.h"
 #include "model/parameterstring.h"
 
@@ -299,9 +300,6 @@ QString PropertyForm::numberValue()
 
 QString PropertyForm::ApplyIconParameters(int code, const QString &params)
 {
-    // Without its "=" the string has no place for values; it stays as it is.
-    if (!params.contains(u'='))
-        return params;
     QStringList values;
     const int option = m_view.checkedOption;
     switch (code) {
@@ -342,7 +340,12 @@ QString PropertyForm::ApplyIconParameters(int code, const QString &params)
         values << speeds.at(option);
         break;
     }
-    return ParamsPrefix(params) + values.join(u' ') + ParamsTail(params);
+    // A string from a file that the check refuses for its layout or colour token is mended here:
+    // the icon's own prefix, and white where no colour token can be shown. Strings the form
+    // made keep both as they were.
+    const QString tail = ParamsTail(params);
+    return CanonicalPrefix(code) + values.join(u' ') + u' '
+        + (IsColourToken(tail.mid(1)) ? tail.mid(1) : DefaultColourToken);
 }
 
 } // namespace zuvo

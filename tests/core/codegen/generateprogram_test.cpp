@@ -2,12 +2,16 @@
 
 #include "check/runchecks.h"
 #include "codegen/generateprogram.h"
+#include "model/iconcatalogue.h"
+#include "model/iconvalues.h"
+#include "model/parameterstring.h"
 
 #include <gtest/gtest.h>
 
 using namespace zuvo;
 using zuvo::test::ChainProgram;
 using zuvo::test::DrawProgram;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -192,12 +196,12 @@ TEST(GenerateProgram, OperandEncodings)
             motors << QStringLiteral("%1 1=%2 &H00FFFFFF").arg(code, 2, 10, QChar(u'0')).arg(speed);
     }
     motors << QStringLiteral("08 0=") << QStringLiteral(u"19 1=0.25 &H00FFFFFF")
-           << QStringLiteral(u"09 1=12.5 &H00FFFFFF");
+           << QStringLiteral(u"09 1=10 &H00FFFFFF");
     const Generated g = checkAndGenerate(ChainProgram(motors));
     ASSERT_EQ(g.result.outcome, GenerateOutcome::Ready) << g.result.text.toStdString();
     EXPECT_EQ(codeText(g.result),
               "50 51 52 58 59 5A 60 61 62 68 69 6A 70 71 72 78 79 7A 80 81 82 "
-              "88 89 8A 20 C0 02 B0 7D");
+              "88 89 8A 20 C0 02 B0 64");
 }
 
 TEST(GenerateProgram, SizeLimitAndNothingToSend)
@@ -347,5 +351,60 @@ TEST(GenerateProgram, BrokenTablesEndWithAMessageNotACrash)
         EXPECT_EQ(nested.generate().outcome,
                   loops == 9 ? GenerateOutcome::Ready : GenerateOutcome::BrokenFlow)
             << loops;
+    }
+}
+
+// Values no property form makes (from a file): the check refuses the icon, names the value and
+// makes the icon blink; the generator, handed such a program anyway, emits no byte.
+TEST(GenerateProgram, ValuesTheFormCannotMakeAreRefusedAndNeverCompiled)
+{
+    const struct
+    {
+        QString params;
+        QString named; // the second line of the message area
+    } cases[] = {
+        {u"00 1=X &H00FFFFFF"_s, u"点滅アイコンの値「X」が異常です"_s},
+        {u"00 1=荳ｭ &H00FFFFFF"_s, u"点滅アイコンの値「荳ｭ」が異常です"_s}, // saved as UTF-8
+        {u"18 2=Ｚ 1 &H00FFFFFF"_s, u"点滅アイコンの値「Ｚ」が異常です"_s},
+        {u"22 3=Ａ 1 ％ &H00FFFFFF"_s, u"点滅アイコンの値「％」が異常です"_s},
+        {u"18 2=Ａ 256 &H00FFFFFF"_s, u"点滅アイコンの値「256」が異常です"_s},
+        {u"18 2=Ａ 2.5 &H00FFFFFF"_s, u"点滅アイコンの値「2.5」が異常です"_s},
+        {u"24 1=9 &H00FFFFFF"_s, u"点滅アイコンの値「9」が異常です"_s},
+        {u"23 1=ONE &H00FFFFFF"_s, u"点滅アイコンの値「ONE」が異常です"_s},
+        {u"19 1=25.6 &H00FFFFFF"_s, u"点滅アイコンの値「25.6」が異常です"_s},
+        {u"19 1=99999 &H00FFFFFF"_s, u"点滅アイコンの値「99999」が異常です"_s},
+        {u"19 1=-1 &H00FFFFFF"_s, u"点滅アイコンの値「-1」が異常です"_s},
+        {u"09 1=30 &H00FFFFFF"_s, u"点滅アイコンの値「30」が異常です"_s},
+        {u"17 1=0.4 &H00FFFFFF"_s, u"点滅アイコンの値「0.4」が異常です"_s},
+        {u"17 1=2560000000 &H00FFFFFF"_s, u"点滅アイコンの値「2560000…」が異常です"_s},
+        {u"00 1= &H00FFFFFF"_s, u"点滅アイコンの値が足りません"_s},
+        {u"19 1=5  &H00FFFFFF"_s, u"点滅アイコンの設定の形が異常です"_s},
+        {u"00 1=中 &HZZ"_s, u"点滅アイコンの色「&HZZ」が異常です"_s},
+        {u"19 1=5"_s, u"点滅アイコンの色「」が異常です"_s},
+    };
+    // Branches cannot stand in a chain; their values are judged alike.
+    EXPECT_EQ(FindValueFault(u"10 1=３ &H00FFFFFF"_s)->value, u"３"_s);
+    EXPECT_FALSE(FindValueFault(u"12 2=Ｈ 255 &H00ffffff"_s));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.params.toStdString());
+        const int code = ParamsIconCode(c.params);
+        QStringList chain {DefaultParams(code), c.params};
+        if (code == IconRepeat) // each Repeat with its end
+            chain << DefaultParams(IconRepeatEnd) << DefaultParams(IconRepeatEnd);
+        WorkingProgram program = ChainProgram(chain);
+        CheckRun run = RunChecks(program);
+        ASSERT_FALSE(run.passed);
+        const StageResult &refusal = run.stages.last();
+        EXPECT_EQ(refusal.text, u"開始１個、終了１個です。\r\n"_s + c.named);
+        EXPECT_EQ(refusal.blinkCells, QList<int> {program.SlotCell[2]}); // not the good twin
+        EXPECT_EQ(refusal.checkStage, 2);
+
+        program.SlotParams[2] = DefaultParams(code);
+        run = RunChecks(program);
+        ASSERT_TRUE(run.passed);
+        program.SlotParams[2] = c.params;
+        const GenerateResult result = GenerateProgram(program, run.flow, true, false);
+        EXPECT_EQ(result.outcome, GenerateOutcome::BrokenFlow);
+        EXPECT_TRUE(result.TransmitImage.isEmpty());
     }
 }

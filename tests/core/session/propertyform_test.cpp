@@ -335,12 +335,13 @@ TEST(PropertyForm, HandEditedValuesOpenWithoutFailing)
         const QString written = p.form.ApplyIconParameters(code, broken);
         EXPECT_FALSE(written.contains(u','));
     }
-    EXPECT_EQ(p.form.ApplyIconParameters(18, u"18"_s), u"18"_s);
+    // 設定 mends what the check refuses: the icon's own prefix, white for a missing colour.
+    EXPECT_EQ(p.form.ApplyIconParameters(18, u"18"_s), u"18 2=Ａ 0"_s + White);
     p.form.ShowIconParameters(18, u"18 2=Ｂ"_s);
     EXPECT_EQ(p.view.listIndex[0], 1);
     EXPECT_TRUE(p.view.numberText.isEmpty());
     EXPECT_TRUE(p.view.numberBox.enabled);
-    EXPECT_EQ(p.form.ApplyIconParameters(18, u"18 2=Ｂ"_s), u"18 2=Ｂ 0"_s);
+    EXPECT_EQ(p.form.ApplyIconParameters(18, u"18 2=Ｂ"_s), u"18 2=Ｂ 0"_s + White);
 }
 
 TEST(PropertyForm, InputOutsideTheControlsIsIgnored)
