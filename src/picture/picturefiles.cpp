@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
 
 namespace zuvo {
 
@@ -78,8 +80,23 @@ QByteArray RenderPicturePdf(const ProgramPicture &picture)
     return bytes;
 }
 
+qreal PngScale(QSize size, qreal wanted)
+{
+    const qreal pixels = qreal(size.width()) * size.height() * wanted * wanted;
+    if (pixels <= PngPixelLimit)
+        return wanted;
+    // Rounded down to a hundredth, so that the rounded-up pixel sizes stay within the limit.
+    return std::floor(wanted * std::sqrt(PngPixelLimit / pixels) * 100) / 100;
+}
+
+QString PictureTooLargeError()
+{
+    return QStringLiteral(u"画像が大きすぎます（%1MBまで）。").arg(PngByteLimit / (1024 * 1024));
+}
+
 QByteArray RenderPicturePng(const ProgramPicture &picture, const QByteArray &robotFile, qreal scale)
 {
+    scale = std::min(scale, PngScale(picture.size(), scale));
     const QSize pixels = (QSizeF(picture.size()) * scale).toSize();
     QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull())
@@ -123,6 +140,17 @@ RobotFileWriteResult SaveProgramPicture(const WorkingProgram &program, const QSt
         const RobotFileEncoding encoding = EncodeRobotFile(program);
         result.memoChanges = encoding.memoChanges;
         bytes = RenderPicturePng(picture, encoding.bytes);
+        if (bytes.size() > PngByteLimit) {
+            result.error = PictureTooLargeError();
+            return result;
+        }
+        // Read back before anything is written: the picture must open again as the program.
+        const RobotFileReadResult readBack = ParseRobotFileOrPicture(bytes);
+        if (!bytes.isEmpty() && readBack.status != RobotFileReadResult::Status::Ok) {
+            result.error = QStringLiteral(u"このプログラムは画像に入れられません（")
+                + RobotFileRefusalText(readBack, false).section(u'\r', -1) + u'）';
+            return result;
+        }
         break;
     }
     }

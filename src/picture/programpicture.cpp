@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QTextLayout>
 #include <algorithm>
 
 namespace zuvo {
@@ -23,7 +24,7 @@ const QColor TitleColour(40, 40, 40);
 const QColor MemoColour(70, 70, 70);
 const QColor RuleColour(200, 200, 200);
 const QColor FaintGridColour(222, 222, 222);
-constexpr int MemoFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+const QString Ellipsis = QStringLiteral(u"…");
 
 QRect areaOf(const WorkingProgram &program)
 {
@@ -53,6 +54,58 @@ QString memoText(QString memo)
     return memo;
 }
 
+// The memo's first `limit` lines as wrapped to `width` (at word boundaries, or anywhere in a word
+// longer than the width); when more follows, the last ends in "…". Only the lines drawn are laid
+// out, however long the memo.
+QStringList wrappedMemo(const QString &memo, const QFont &font, int width, int limit)
+{
+    QStringList lines;
+    bool more = false;
+    const QFontMetrics metrics(font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    qsizetype start = 0;
+    while (start <= memo.size()) {
+        if (lines.size() == limit) {
+            more = true;
+            break;
+        }
+        qsizetype end = memo.indexOf(u'\n', start);
+        if (end < 0)
+            end = memo.size();
+        const QString paragraph = memo.mid(start, end - start);
+        start = end + 1;
+        if (paragraph.isEmpty()) {
+            lines << QString();
+            continue;
+        }
+        QTextLayout layout(paragraph, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            if (lines.size() == limit) {
+                more = true;
+                break;
+            }
+            line.setLineWidth(width);
+            QString text = paragraph.mid(line.textStart(), line.textLength());
+            while (text.endsWith(u' ')) // the blank at which the line was broken
+                text.chop(1);
+            lines << text;
+        }
+        layout.endLayout();
+        if (more)
+            break;
+    }
+    if (more && !lines.isEmpty()) {
+        QString &last = lines.last();
+        while (!last.isEmpty() && metrics.horizontalAdvance(last + Ellipsis) > width)
+            last.chop(1);
+        last += Ellipsis;
+    }
+    return lines;
+}
+
 } // namespace
 
 QFont PictureFont(int pixelSize, bool bold)
@@ -75,7 +128,8 @@ ProgramPicture::ProgramPicture(const WorkingProgram &program, const QString &tit
     , m_programArea(areaOf(program))
 {
     const QFontMetrics titleMetrics(PictureFont(TitlePixelSize, true));
-    const int titleWidth = titleMetrics.horizontalAdvance(m_title);
+    m_titleShown = titleMetrics.elidedText(m_title, Qt::ElideMiddle, TitleWidthLimit);
+    const int titleWidth = titleMetrics.horizontalAdvance(m_titleShown);
     const int width
         = std::max({m_programArea.width() + 2 * Margin, titleWidth + 2 * Margin, MinimumWidth});
     const int inner = width - 2 * Margin;
@@ -86,10 +140,10 @@ ProgramPicture::ProgramPicture(const WorkingProgram &program, const QString &tit
     m_programOrigin = QPoint((width - m_programArea.width()) / 2, y);
     y += m_programArea.height() + Gap;
     if (!m_memo.isEmpty()) {
-        const QFontMetrics memoMetrics(PictureFont(MemoPixelSize));
-        const QRect needed
-            = memoMetrics.boundingRect(QRect(0, 0, inner, 100000), MemoFlags, m_memo);
-        m_memoRect = QRect(Margin, y + Gap / 2, inner, needed.height());
+        const QFont memoFont = PictureFont(MemoPixelSize);
+        m_memoLines = wrappedMemo(m_memo, memoFont, inner, MemoLinesDrawn);
+        const int height = int(m_memoLines.size()) * QFontMetrics(memoFont).lineSpacing();
+        m_memoRect = QRect(Margin, y + Gap / 2, inner, height);
         y = m_memoRect.bottom() + 1;
     }
     m_size = QSize(width, y + Margin - (m_memo.isEmpty() ? Gap : 0));
@@ -105,7 +159,8 @@ void ProgramPicture::paint(QPainter &painter) const
 
     painter.setPen(TitleColour);
     painter.setFont(PictureFont(TitlePixelSize, true));
-    painter.drawText(m_titleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_title);
+    painter.drawText(m_titleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     m_titleShown);
     painter.fillRect(QRect(Margin, m_titleRect.bottom() + Gap / 2, m_size.width() - 2 * Margin, 1),
                      RuleColour);
 
@@ -118,8 +173,14 @@ void ProgramPicture::paint(QPainter &painter) const
         painter.fillRect(QRect(Margin, m_memoRect.top() - Gap / 2, m_size.width() - 2 * Margin, 1),
                          RuleColour);
         painter.setPen(MemoColour);
-        painter.setFont(PictureFont(MemoPixelSize));
-        painter.drawText(m_memoRect, MemoFlags, m_memo);
+        const QFont memoFont = PictureFont(MemoPixelSize);
+        painter.setFont(memoFont);
+        const QFontMetrics metrics(memoFont);
+        int baseline = m_memoRect.top() + metrics.ascent();
+        for (const QString &line : m_memoLines) {
+            painter.drawText(QPoint(m_memoRect.left(), baseline), line);
+            baseline += metrics.lineSpacing();
+        }
     }
     painter.restore();
 }

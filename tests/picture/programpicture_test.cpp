@@ -178,3 +178,28 @@ TEST(ProgramPicture, ANameThatIsNoPictureFormatWritesNothing)
     EXPECT_EQ(PictureFormatOf(QStringLiteral("a.Svg")), PictureFormat::Svg);
     EXPECT_EQ(PictureFormatOf(QStringLiteral("a.pdf")), PictureFormat::Pdf);
 }
+
+// The memo is drawn to MemoLinesDrawn lines and the scale keeps PngPixelLimit, so every picture
+// opens again: sample (4)-1 with a memo of 32,000 characters was a 17.9 MB PNG the reader
+// refused, and 10,900 memo lines made a picture of 5974 x 308,924 pixels.
+TEST(ProgramPicture, ALongMemoIsCutAndThePngOpensAgainAsTheProgram)
+{
+    zuvo::test::offscreenApp<QGuiApplication>();
+    WorkingProgram program = sample(4, 1);
+    program.Memo = QString(32000, QChar(u'ロ'));
+    const ProgramPicture picture(program, QStringLiteral("long.qvk"));
+    ASSERT_EQ(picture.memoLines().size(), ProgramPicture::MemoLinesDrawn);
+    EXPECT_TRUE(picture.memoLines().last().endsWith(u'…'));
+    program.Memo = QStringList(10900, QStringLiteral("x")).join(QStringLiteral("\r\n"));
+    EXPECT_EQ(ProgramPicture(program, QString()).memoLines().size(),
+              ProgramPicture::MemoLinesDrawn);
+    EXPECT_LT(PngScale(QSize(3100, 3000)), DefaultPngScale);
+
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("long.png"));
+    ASSERT_TRUE(SaveProgramPicture(program, QStringLiteral("long.qvk"), {}, png).ok);
+    EXPECT_LE(QFileInfo(png).size(), PngByteLimit);
+    const RobotFileReadResult read = ReadRobotFile(png);
+    ASSERT_EQ(read.status, RobotFileReadResult::Status::Ok);
+    EXPECT_EQ(StoreSlotText(read.program), StoreSlotText(program));
+}
