@@ -12,6 +12,8 @@ inline const QString DiskFullReason = QStringLiteral(u"ディスクの空きが�
 inline const QString WriteForbiddenReason = QStringLiteral(u"書き込みが禁止されています");
 inline const QString FolderMissingReason = QStringLiteral(u"フォルダが見つかりません");
 inline const QString IsFolderReason = QStringLiteral(u"フォルダです");
+inline const QString NameTooLongReason = QStringLiteral(u"ファイル名が長すぎます");
+inline const QString TooManyLinksReason = QStringLiteral(u"リンクが多すぎるか、輪になっています");
 
 struct FileWriteResult
 {
@@ -20,12 +22,15 @@ struct FileWriteResult
 };
 
 // Writes bytes as the whole content of the file at path. The bytes go into a new file beside
-// it, which is written unbuffered, synced to the disk and closed, each step checked, and only
-// then renamed over the old file; on any failure the new file is removed and the old one was
-// never touched. A full disk or quota, a read-only file, folder or file system, and a missing
-// folder each have a reason of their own; anything else gives the system's text. A symbolic
-// link is followed: its target is replaced. The file keeps the permissions of the file it
-// replaces; a new one gets the usual permissions for the user (0666 less the umask).
+// it, ".NAME.XXXXXX" (NAME cut where the name would exceed the file system's limit), which is
+// written unbuffered, synced to the disk and closed, each step checked, and only then renamed
+// over the old file; on any failure the new file is removed and the old one was never touched.
+// Such a file left by a save that was killed, older than a minute, is removed by the next save
+// of the same file. A full disk or quota, a read-only file, folder or file system, a missing
+// folder and a name too long each have a reason of their own; anything else gives the system's
+// text. Symbolic links are followed to the end of their chain: the real file is replaced. The
+// file keeps the permissions of the file it replaces; a new one gets the usual permissions for
+// the user (0666 less the umask).
 FileWriteResult WriteWholeFile(const QString &path, const QByteArray &bytes);
 
 // The user's reason for a system error number (errno).

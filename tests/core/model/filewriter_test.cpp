@@ -3,6 +3,7 @@
 #include "model/filereader.h"
 #include "model/filewriter.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -129,4 +130,41 @@ TEST(FileReader, OnlyARegularFileIsReadAndNothingWaits)
     r = ReadWholeFile(file, 100);
     EXPECT_TRUE(r.ok);
     EXPECT_TRUE(r.bytes.isEmpty());
+}
+
+TEST(FileWriter, LinkChainsLongNamesAndTheLeftoversOfAKilledSave)
+{
+    QTemporaryDir dir;
+    const auto path = [&dir](const QString &name) {
+        return dir.filePath(name);
+    };
+    // A chain of two links: the real file is written, both links stay.
+    ASSERT_TRUE(WriteWholeFile(path(QStringLiteral("real.qvk")), "old").ok);
+    ASSERT_TRUE(QFile::link(QStringLiteral("real.qvk"), path(QStringLiteral("middle.qvk"))));
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("middle.qvk")), path(QStringLiteral("first.qvk"))));
+    ASSERT_TRUE(WriteWholeFile(path(QStringLiteral("first.qvk")), "new").ok);
+    EXPECT_EQ(readAll(path(QStringLiteral("real.qvk"))), QByteArray("new"));
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("middle.qvk"))).isSymLink());
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("loop.qvk")), path(QStringLiteral("loop.qvk"))));
+    EXPECT_EQ(WriteWholeFile(path(QStringLiteral("loop.qvk")), "x").reason, TooManyLinksReason);
+
+    // Names of 248 to 255 bytes are written (the new file's name is cut); longer ones say why.
+    const QString longest = QString(251, u'a') + QStringLiteral(".png");
+    EXPECT_TRUE(WriteWholeFile(path(longest), "picture").ok);
+    EXPECT_EQ(WriteWholeFile(path(u'b' + longest), "x").reason, NameTooLongReason);
+
+    // What a killed save of real.qvk left, older than a minute, goes with the next save;
+    // a younger one (a save going on) and other names stay.
+    const QStringList left {QStringLiteral(".real.qvk.Ab3xYz"), QStringLiteral(".real.qvk.fresh1"),
+                            QStringLiteral(".real.qvk.toolong7"),
+                            QStringLiteral(".other.qvk.Ab3xYz")};
+    for (const QString &name : left) {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        const QDateTime written = QDateTime::currentDateTime().addSecs(name == left[1] ? 0 : -120);
+        ASSERT_TRUE(file.setFileTime(written, QFileDevice::FileModificationTime));
+    }
+    ASSERT_TRUE(WriteWholeFile(path(QStringLiteral("first.qvk")), "newer").ok);
+    for (const QString &name : left)
+        EXPECT_EQ(QFile::exists(path(name)), name != left[0]) << name.toStdString();
 }
