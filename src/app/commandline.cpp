@@ -34,9 +34,9 @@ StartRequest ParseStartRequest(const QStringList &words)
     StartRequest request;
     request.switches = ParseCommandLine(words);
     for (const QString &word : words) {
-        const QFileInfo file(word);
-        if (word.endsWith(QLatin1String(".qvk"), Qt::CaseInsensitive) && file.isFile()) {
-            request.robotFile = file.absoluteFilePath();
+        if (word.endsWith(QLatin1String(".qvk"), Qt::CaseInsensitive)
+            || word.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+            request.robotFile = QFileInfo(word).absoluteFilePath();
             break;
         }
     }
@@ -65,12 +65,13 @@ std::optional<QString> InformationRequest(const QStringList &words)
 QString ProgramHelpText()
 {
     return QStringLiteral(
-        u"使い方: zuvomatic [Ghost] [HexDisp] [ファイル.qvk]\n"
+        u"使い方: zuvomatic [Ghost] [HexDisp] [ファイル.qvk | 画像.png]\n"
         u"アイコンを並べてロボットのプログラムを作り、音でロボットに送ります。\n"
         u"\n"
         u"  Ghost          1語目か2語目: 編集エリアで開発用のキーが使えます\n"
         u"  HexDisp        1語目か2語目: 送信データ TXdata を表示します\n"
         u"  ファイル.qvk   このロボットファイルを開いて編集を始めます\n"
+        u"  画像.png       「画像として保存」で作った画像のプログラムを開きます\n"
         u"  -h, --help     この説明を表示して終わります\n"
         u"  -v, --version  バージョンを表示して終わります\n"
         u"\n"

@@ -26,7 +26,8 @@ QStringList CommandLineWords(const QStringList &arguments);
 CommandLineSwitches ParseCommandLine(const QStringList &words);
 
 // What the program is started with: the two switches and, when the desktop opened a robot file
-// with the program (a double-click on a .qvk file), that file.
+// or the picture of a program with the program (a double-click on a .qvk or .png file), that
+// file.
 struct StartRequest
 {
     CommandLineSwitches switches;
@@ -34,7 +35,8 @@ struct StartRequest
 };
 
 // The switches from the first two words as ParseCommandLine reads them, and the first word that
-// ends in ".qvk" (in any case) and names an existing file as the robot file to open.
+// ends in ".qvk" or ".png" (in any case) as the file to open, whether it can be opened or not:
+// the editor opens it or says why it cannot.
 StartRequest ParseStartRequest(const QStringList &words);
 
 // "--help" or "-h", "--version" or "-v" anywhere among the words: the text to print before

@@ -27,6 +27,8 @@ QString ReadFailureReason(const RobotFileReadResult &result)
     case Status::CannotOpen:
         return result.systemError.isEmpty() ? QStringLiteral(u"ファイルが有りません")
                                             : result.systemError;
+    case Status::TooLarge:
+        return QStringLiteral(u"ファイルが大きすぎます: ") + TooLargeDetail();
     case Status::ForeignHeader:
         return QStringLiteral(u"このファイルは異なった言語で作成されています。");
     case Status::Broken:

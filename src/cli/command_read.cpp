@@ -43,6 +43,7 @@ int commandRead(const QStringList &args, QTextStream &out, QTextStream &err)
     case RobotFileReadResult::Status::CannotOpen:
         ReportFileError(err, path, result.systemError);
         return ExitUsage;
+    case RobotFileReadResult::Status::TooLarge:
     case RobotFileReadResult::Status::ForeignHeader:
     case RobotFileReadResult::Status::Broken:
     case RobotFileReadResult::Status::PictureWithoutProgram:

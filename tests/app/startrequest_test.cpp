@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -41,11 +42,13 @@ TEST(StartRequest, ARobotFileOnTheCommandLineIsOpened)
     EXPECT_EQ(ParseStartRequest({upper}).robotFile, upper);
     EXPECT_EQ(ParseStartRequest({upper, robot}).robotFile, upper); // the first one counts
 
-    // Not a robot file: another extension, a folder, a file that does not exist, nothing.
+    // Not a robot file: another extension, nothing. A folder, a file that does not exist and
+    // a picture go to the editor, which opens them or says why it cannot.
     EXPECT_TRUE(ParseStartRequest({text}).robotFile.isEmpty());
-    EXPECT_TRUE(
-        ParseStartRequest({dir.filePath(QStringLiteral("folder.qvk"))}).robotFile.isEmpty());
-    EXPECT_TRUE(ParseStartRequest({dir.filePath(QStringLiteral("gone.qvk"))}).robotFile.isEmpty());
+    for (const char *name : {"folder.qvk", "gone.qvk", "program.PNG"}) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        EXPECT_EQ(ParseStartRequest({path}).robotFile, path);
+    }
     EXPECT_TRUE(ParseStartRequest({}).robotFile.isEmpty());
     EXPECT_EQ(ParseStartRequest({text, robot}).robotFile, robot);
 
@@ -72,10 +75,10 @@ TEST(StartRequest, SwitchesStillComeFromTheFirstTwoWords)
     EXPECT_TRUE(r.switches.Ghost);
     EXPECT_FALSE(r.switches.HexDisp);
 
-    // A third word is no switch, as before; a word "Ghost.qvk" is neither.
+    // A third word is no switch, as before; a word "Ghost.qvk" is no switch but a file.
     r = ParseStartRequest({robot, QStringLiteral("x"), QStringLiteral("HexDisp")});
     EXPECT_FALSE(r.switches.HexDisp);
     r = ParseStartRequest({QStringLiteral("ghost"), QStringLiteral("Ghost.qvk")});
     EXPECT_FALSE(r.switches.Ghost);
-    EXPECT_TRUE(r.robotFile.isEmpty());
+    EXPECT_EQ(r.robotFile, QFileInfo(QStringLiteral("Ghost.qvk")).absoluteFilePath());
 }

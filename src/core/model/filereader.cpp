@@ -27,6 +27,10 @@ QString readReason(int errorNumber)
         return IsFolderReason;
     case ENXIO: // a socket, or a device without its driver
         return NotAFileReason;
+    case ENAMETOOLONG:
+        return NameTooLongReason;
+    case ELOOP:
+        return TooManyLinksReason;
     default:
         return QString::fromLocal8Bit(std::strerror(errorNumber));
     }

@@ -16,6 +16,7 @@ constexpr quint32 ChunkLengthLimit = 0x7fffffffu;
 const QString TruncatedReason = QStringLiteral(u"画像ファイルが途中で切れています");
 const QString ChecksumReason = QStringLiteral(u"画像ファイルのデータが壊れています");
 const QString ChunkReason = QStringLiteral(u"画像の中のプログラムが読み取れません");
+const QString TwoProgramsReason = QStringLiteral(u"画像の中にプログラムが二つ以上あります");
 
 const std::array<quint32, 256> &crcTable()
 {
@@ -121,13 +122,13 @@ PngProgramResult damaged(const QString &reason)
 
 bool LooksLikePng(const QByteArray &bytes)
 {
-    return bytes.startsWith(Signature);
+    return bytes.startsWith(Signature.left(4));
 }
 
 PngProgramResult ExtractProgramFromPng(const QByteArray &png)
 {
-    if (!LooksLikePng(png))
-        return damaged(ChecksumReason);
+    if (!png.startsWith(Signature))
+        return damaged(Signature.startsWith(png) ? TruncatedReason : ChecksumReason);
     std::optional<QByteArray> program;
     qsizetype at = Signature.size();
     for (;;) {
@@ -136,7 +137,9 @@ PngProgramResult ExtractProgramFromPng(const QByteArray &png)
             return damaged(TruncatedReason);
         if (!crcMatches(png, chunk))
             return damaged(ChecksumReason);
-        if (isProgramChunk(png, chunk) && !program) {
+        if (isProgramChunk(png, chunk) && program)
+            return damaged(TwoProgramsReason);
+        if (isProgramChunk(png, chunk)) {
             const qsizetype prefix = keywordPrefix().size();
             const QByteArray text = png.mid(chunk.dataStart + prefix, chunk.dataSize - prefix);
             const auto decoded = QByteArray::fromBase64Encoding(
@@ -160,7 +163,8 @@ PngProgramResult ExtractProgramFromPng(const QByteArray &png)
 QByteArray EmbedProgramInPng(const QByteArray &png, const QByteArray &robotFile)
 {
     Chunk header;
-    if (!LooksLikePng(png) || !chunkAt(png, Signature.size(), header) || header.type != "IHDR")
+    if (!png.startsWith(Signature) || !chunkAt(png, Signature.size(), header)
+        || header.type != "IHDR")
         return QByteArray();
     QByteArray out = png.left(header.end());
     out += makeChunk("tEXt", keywordPrefix() + robotFile.toBase64());

@@ -11,7 +11,12 @@ namespace zuvo {
 // The keyword of the chunk that holds the robot file.
 inline const QByteArray PngProgramKeyword = QByteArrayLiteral("Zuvomatic robot file");
 
-// True when the bytes start with the PNG signature.
+// Our chunk holds bytes that are no robot file.
+inline const QString PictureHoldsNoProgramReason
+    = QStringLiteral(u"画像の中のデータはロボットファイルではありません");
+
+// True when the bytes start as a PNG does ("\x89PNG"): a picture, even when cut short or
+// damaged after these bytes.
 bool LooksLikePng(const QByteArray &bytes);
 
 struct PngProgramResult
@@ -28,7 +33,8 @@ struct PngProgramResult
 
 // Walks every chunk from the signature to IEND, checking each length and CRC, and returns the
 // content of our chunk. A file that is not a complete, intact PNG is Damaged even when the
-// chunk itself came through.
+// chunk itself came through, and so is one with more than one of our chunks (which program it
+// shows could be another's).
 PngProgramResult ExtractProgramFromPng(const QByteArray &png);
 
 // The PNG with our chunk inserted right after IHDR (any earlier one of ours is dropped);

@@ -111,6 +111,13 @@ CellKind kindOfIndex(int cellIndex)
     return cellKind(CellX(cellIndex), CellY(cellIndex));
 }
 
+RobotFileReadResult tooLarge()
+{
+    RobotFileReadResult result;
+    result.status = RobotFileReadResult::Status::TooLarge;
+    return result;
+}
+
 RobotFileReadResult broken(const QString &reason)
 {
     RobotFileReadResult result;
@@ -375,7 +382,7 @@ RobotFileReadResult ReadRobotFile(const QString &path)
     // A picture carrying a program is larger than the program itself.
     const FileReadResult read = ReadWholeFile(path, RobotPictureSizeLimit);
     if (read.tooLarge)
-        return broken(DataBrokenReason);
+        return tooLarge();
     if (!read.ok) {
         RobotFileReadResult result;
         result.status = RobotFileReadResult::Status::CannotOpen;
@@ -388,14 +395,22 @@ RobotFileReadResult ReadRobotFile(const QString &path)
 RobotFileReadResult ParseRobotFileOrPicture(const QByteArray &bytes)
 {
     if (!LooksLikePng(bytes))
-        return bytes.size() > RobotFileSizeLimit ? broken(DataBrokenReason) : ParseRobotFile(bytes);
+        return bytes.size() > RobotFileSizeLimit ? tooLarge() : ParseRobotFile(bytes);
     const PngProgramResult picture = ExtractProgramFromPng(bytes);
     RobotFileReadResult result;
     switch (picture.status) {
     case PngProgramResult::Status::Found:
         if (picture.robotFile.size() > RobotFileSizeLimit)
-            return broken(DataBrokenReason);
-        return ParseRobotFile(picture.robotFile);
+            return tooLarge();
+        result = ParseRobotFile(picture.robotFile);
+        // Our chunk holding bytes that are no robot file at all: the picture is damaged, it was
+        // not made by another edition of the program.
+        if (result.status == RobotFileReadResult::Status::ForeignHeader
+            && !picture.robotFile.startsWith(RobotFileHeader.left(7).toLatin1())) {
+            result.status = RobotFileReadResult::Status::PictureDamaged;
+            result.reason = PictureHoldsNoProgramReason;
+        }
+        return result;
     case PngProgramResult::Status::NoProgram:
         result.status = RobotFileReadResult::Status::PictureWithoutProgram;
         return result;
@@ -478,6 +493,13 @@ QString MemoChangesText(const MemoChanges &changes)
     return lines.join(u'\r');
 }
 
+QString TooLargeDetail()
+{
+    return QStringLiteral(u"ロボットファイルは%1KB、画像は%2MBまでです。")
+        .arg(RobotFileSizeLimit / 1024)
+        .arg(RobotPictureSizeLimit / (1024 * 1024));
+}
+
 QString RobotFileRefusalText(const RobotFileReadResult &result, bool forInsert)
 {
     using Status = RobotFileReadResult::Status;
@@ -485,7 +507,11 @@ QString RobotFileRefusalText(const RobotFileReadResult &result, bool forInsert)
     case Status::Ok:
         return QString();
     case Status::CannotOpen:
-        return QStringLiteral(u"ファイルが有りません　　\r確認してください。");
+        if (result.systemError.isEmpty() || result.systemError == FileMissingReason)
+            return QStringLiteral(u"ファイルが有りません　　\r確認してください。");
+        return QStringLiteral(u"ファイルを読み出せません　　\r") + result.systemError + u'。';
+    case Status::TooLarge:
+        return QStringLiteral(u"ファイルが大きすぎます　　\r") + TooLargeDetail();
     case Status::ForeignHeader:
         return QStringLiteral(u"このファイルは異なった言語で作成されています。\r"
                               u"ロボットが正常に動かない可能性があります。\r")

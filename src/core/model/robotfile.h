@@ -32,7 +32,8 @@ struct RobotFileReadResult
 {
     enum class Status {
         Ok,
-        CannotOpen, // "ファイルが有りません"
+        CannotOpen, // "ファイルが有りません", or another reason the file cannot be read
+        TooLarge, // larger than a robot file or a picture of one can be
         ForeignHeader, // another language edition
         Broken, // "ファイルが壊れています" with reason
         PictureWithoutProgram, // a PNG that carries no robot file
@@ -41,7 +42,7 @@ struct RobotFileReadResult
     Status status = Status::Ok;
     QString reason; // for Broken: "接続線座標が異常です", "アイコン座標が異常です", ...;
                     // for PictureDamaged: what is wrong with the picture
-    QString systemError; // for CannotOpen: the system's reason
+    QString systemError; // for CannotOpen: the reason in the user's words (filereader.h)
     WorkingProgram program; // the whole staged program, only when Ok
 };
 
@@ -52,11 +53,13 @@ struct RobotFileReadResult
 //   - with "データ区分が異常" when it ends early, holds a number outside the 16-bit range, a
 //     scroll position outside 0..HScrollLimit / 0..VScrollLimit, more than 100 icon lines, a
 //     ParameterString longer than RobotFileParamsLimit, a memo longer than MemoCharacterLimit,
-//     more than RobotFileSizeLimit bytes, or no header at all (an empty file).
+//     or no header at all (an empty file);
+//   - as TooLarge when it holds more than RobotFileSizeLimit bytes.
 // An empty memo (the memo list starting with "END") gives an empty memo. Bytes that are not
 // code page 932 are read as U+001A, so a damaged memo still opens.
 RobotFileReadResult ParseRobotFile(const QByteArray &bytes);
-// ParseRobotFile, or for a PNG picture of a program the robot file it carries (pngprogram.h).
+// ParseRobotFile, or for a PNG picture of a program the robot file it carries (pngprogram.h);
+// a picture whose chunk holds no robot file at all is PictureDamaged.
 RobotFileReadResult ParseRobotFileOrPicture(const QByteArray &bytes);
 // Reads a robot file, or the robot file inside a PNG picture of its program.
 RobotFileReadResult ReadRobotFile(const QString &path);
@@ -105,6 +108,9 @@ struct RobotFileWriteResult
 // replaced. The bytes are read back before anything is written: a program whose file the reader
 // would refuse (a ParameterString no editor makes) is not written at all.
 RobotFileWriteResult WriteRobotFile(const WorkingProgram &program, const QString &path);
+
+// What a file too large says after "ファイルが大きすぎます": the two limits.
+QString TooLargeDetail();
 
 // The message box text of a refused file, CR between the lines (as the editor shows it).
 QString RobotFileRefusalText(const RobotFileReadResult &result, bool forInsert);

@@ -144,6 +144,7 @@ void RobotFiles::InsertRobotFile()
         m_prompts.showMessage(InsertTargetTitle, RobotFileRefusalText(read, true),
                               MessageIcon::Warning);
         return;
+    case RobotFileReadResult::Status::TooLarge:
     case RobotFileReadResult::Status::Broken:
     case RobotFileReadResult::Status::PictureWithoutProgram:
     case RobotFileReadResult::Status::PictureDamaged:

@@ -80,6 +80,11 @@ WavWriteResult WriteWavFile(const QString &path, const QByteArray &samples)
 
 WavReadResult ParseWav(const QByteArray &bytes)
 {
+    const QString cutShort = QStringLiteral(u"WAVファイルが途中で切れています");
+    // Cut inside its first twelve bytes, the file can still be seen to be a WAV file.
+    if (bytes.size() < 12 && !bytes.isEmpty() && QByteArray("RIFF").startsWith(bytes.left(4))
+        && (bytes.size() <= 8 || QByteArray("WAVE").startsWith(bytes.mid(8))))
+        return refused(cutShort);
     if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
         return refused(QStringLiteral(u"WAVファイルではありません"));
     bool formatSeen = false;
@@ -92,7 +97,7 @@ WavReadResult ParseWav(const QByteArray &bytes)
             // A recorder that was stopped early leaves the data size unfinished: take what is
             // there rather than refuse the recording.
             if (id != "data")
-                return refused(QStringLiteral(u"WAVファイルが途中で切れています"));
+                return refused(cutShort);
         }
         if (id == "fmt ") {
             if (size < 16)
@@ -114,6 +119,10 @@ WavReadResult ParseWav(const QByteArray &bytes)
         }
         at = body + qsizetype(size) + qsizetype(size % 2);
     }
+    // The file ends inside a chunk's header, or before the size its RIFF header gives: it was
+    // cut before its data.
+    if (at < bytes.size() || readU32(bytes, 4) > quint32(bytes.size() - 8))
+        return refused(cutShort);
     return refused(QStringLiteral(u"WAVファイルにデータがありません"));
 }
 

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace zuvo;
+using namespace Qt::StringLiterals;
 using zuvo::test::TinyPng;
 
 namespace {
@@ -96,4 +97,30 @@ TEST(PngProgram, OnlyAPngTakesAProgram)
     EXPECT_FALSE(LooksLikePng(sampleFile(1, 1)));
     // A robot file is still read as one.
     EXPECT_EQ(ParseRobotFileOrPicture(sampleFile(1, 1)).status, RobotFileReadResult::Status::Ok);
+}
+
+TEST(PngProgram, AShortPictureTwoProgramsOrNoRobotFileInTheChunkSayWhy)
+{
+    const QString damaged
+        = QStringLiteral(u"画像ファイルが壊れているため、プログラムを読み出せません。　　\r");
+    const QByteArray png = EmbedProgramInPng(TinyPng(), sampleFile(2, 1));
+    const qsizetype start = png.indexOf(PngProgramKeyword) - 8;
+    const qsizetype end = png.indexOf("IDAT") - 4; // the chunk after ours
+    const QByteArray twice = png.left(end) + png.mid(start, end - start) + png.mid(end);
+    const struct
+    {
+        QByteArray bytes;
+        QString reason;
+    } cases[] = {
+        {QByteArrayLiteral("\x89PNG"), u"画像ファイルが途中で切れています"_s},
+        {EmbedProgramInPng(TinyPng(), "GIF89a not a program"),
+         u"画像の中のデータはロボットファイルではありません"_s},
+        {twice, u"画像の中にプログラムが二つ以上あります"_s},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(RobotFileRefusalText(ParseRobotFileOrPicture(c.bytes), false),
+                  damaged + c.reason);
+    // Another edition's robot file in the chunk is still that edition's.
+    EXPECT_EQ(ParseRobotFileOrPicture(EmbedProgramInPng(TinyPng(), "Quorvel50 E\r\n")).status,
+              RobotFileReadResult::Status::ForeignHeader);
 }

@@ -11,9 +11,11 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace zuvo;
+using namespace Qt::StringLiterals;
 using Status = RobotFileReadResult::Status;
 
 namespace {
@@ -377,4 +379,34 @@ TEST(RobotFile, AFileInAReadOnlyFolderStaysIntact)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
+}
+
+TEST(RobotFile, EveryFileThatCannotBeReadSaysWhy)
+{
+    QTemporaryDir dir;
+    const auto path = [&dir](const QString &name) {
+        return dir.filePath(name);
+    };
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(u"fifo.qvk"_s)).constData(), 0644), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder.qvk"_s));
+    QFile large(path(u"large.qvk"_s));
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly)
+                && large.write(QByteArray(RobotFileSizeLimit + 1, ' ')));
+    large.close();
+    QFile huge(path(u"huge.png"_s));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(RobotPictureSizeLimit + 1));
+    huge.close();
+    const QString cannot = u"ファイルを読み出せません　　\r"_s;
+    const QString tooLarge
+        = u"ファイルが大きすぎます　　\rロボットファイルは128KB、画像は16MBまでです。"_s;
+    const std::pair<QString, QString> cases[] = {
+        {path(u"gone.qvk"_s), u"ファイルが有りません　　\r確認してください。"_s},
+        {path(u"folder.qvk"_s), cannot + u"フォルダです。"_s},
+        {path(u"fifo.qvk"_s), cannot + u"通常のファイルではありません。"_s},
+        {path(QString(300, u'n') + u".qvk"_s), cannot + u"ファイル名が長すぎます。"_s},
+        {path(u"large.qvk"_s), tooLarge},
+        {path(u"huge.png"_s), tooLarge},
+    };
+    for (const auto &[file, text] : cases)
+        EXPECT_EQ(RobotFileRefusalText(ReadRobotFile(file), false), text) << file.toStdString();
 }

@@ -235,8 +235,8 @@ TEST(SessionFiles, RefusedFilesLeaveEverythingAsItWas)
         {shortFile, broken + QStringLiteral(u"データ区分が異常"), readTitle, insertTitle},
         {missing, QStringLiteral(u"ファイルが有りません　　\r確認してください。"), readTitle,
          insertTitle},
-        {pipe, QStringLiteral(u"ファイルが有りません　　\r確認してください。"), readTitle,
-         insertTitle},
+        {pipe, QStringLiteral(u"ファイルを読み出せません　　\r通常のファイルではありません。"),
+         readTitle, insertTitle},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.path.toStdString());

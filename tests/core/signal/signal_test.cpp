@@ -91,7 +91,12 @@ TEST(WavFile, RefusesOtherFormats)
 {
     const QByteArray good = EncodeWav(Pulse);
     EXPECT_FALSE(ParseWav(QByteArray("not a wav file at all")).ok);
-    EXPECT_FALSE(ParseWav(good.left(30)).ok); // cut inside the format chunk
+    // Cut inside the header: in the RIFF header, the format chunk, before and inside the data
+    // chunk's header.
+    for (const int length : {6, 30, 36, 40})
+        EXPECT_EQ(ParseWav(good.left(length)).error,
+                  QStringLiteral(u"WAVファイルが途中で切れています"))
+            << length;
 
     auto patched = [&good](int offset, quint32 value, int size) {
         QByteArray bytes = good;
