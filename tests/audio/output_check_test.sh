@@ -20,10 +20,10 @@ SUPPORT="$(dirname "$0")/../support"
 private_session_begin
 trap private_session_end EXIT
 
-spec="rate=48000 channels=2 format=s16le"
+sink_format="rate=48000 channels=2 format=s16le"
 if ! timeout 20 pulseaudio -n -D --exit-idle-time=-1 --disallow-exit --log-level=error \
-    -L module-native-protocol-unix -L "module-null-sink sink_name=speaker $spec norewinds=1" \
-    -L "module-null-sink sink_name=headset $spec norewinds=1 sink_properties=device.bus=bluetooth" \
+    -L module-native-protocol-unix -L "module-null-sink sink_name=speaker $sink_format norewinds=1" \
+    -L "module-null-sink sink_name=headset $sink_format norewinds=1 sink_properties=device.bus=bluetooth" \
     2>"$WORK/pulseaudio.log"; then
     cat "$WORK/pulseaudio.log"
     exit 1

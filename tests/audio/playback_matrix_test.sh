@@ -120,13 +120,13 @@ pulse_server() { # NAME KIND SUSPEND FORMAT RATE CHANNELS ENCODING BITS
         map=front-left,front-right
         label="$rate $format stereo"
     fi
-    local spec="format=$format rate=$rate channels=$channels channel_map=$map"
+    local sink_format="format=$format rate=$rate channels=$channels channel_map=$map"
     local fifo="$XDG_RUNTIME_DIR/pipe.fifo" rows="$WORK/$name.rows"
     local modules=(-L module-native-protocol-unix)
     if [ "$kind" = pipe ]; then
-        modules+=(-L "module-pipe-sink sink_name=pipe file=$fifo $spec use_system_clock_for_timing=yes")
+        modules+=(-L "module-pipe-sink sink_name=pipe file=$fifo $sink_format use_system_clock_for_timing=yes")
     else
-        modules+=(-L "module-null-sink sink_name=null $spec norewinds=1")
+        modules+=(-L "module-null-sink sink_name=null $sink_format norewinds=1")
     fi
     [ "$suspend" = yes ] && modules+=(-L "module-suspend-on-idle timeout=1")
     if ! timeout 20 pulseaudio -n -D --exit-idle-time=-1 --disallow-exit --log-level=error \

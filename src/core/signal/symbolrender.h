@@ -26,7 +26,7 @@ QByteArray RenderSymbols(const QString &symbolText);
 // suspension (after a few seconds of silence) or a loudspeaker that switches itself on may
 // lose the first part of a sound, and an output may stop before its last buffer is heard.
 constexpr int LeadInSamples = SignalSampleRate * 2 / 5; // 0.4 s
-constexpr int TailSamples = SignalSampleRate / 5; // 0.2 s
+constexpr int TailSamples = SignalSampleRate * 3 / 20; // 0.15 s
 
 // The samples with the lead-in before and the tail after: what the output plays.
 QByteArray PadForOutput(const QByteArray &samples);
