@@ -1,6 +1,7 @@
 #include "session/editorsession.h"
 
 #include "model/iconcatalogue.h"
+#include "model/recoverystore.h"
 
 // The facade: every operation opens its ChangeScope and hands the work to the room that owns it.
 
@@ -31,7 +32,11 @@ EditorSession::EditorSession(EditorPrompts &prompts, QObject *parent)
     , m_input(m_program, m_state, m_view, m_message, m_grid, m_tray, m_selection, m_moveCopy,
               m_carry, m_undo, m_form, m_slots, m_scroll, m_check, m_debug)
     , m_keyboard(m_state, m_view, m_program, m_state, m_message, m_tray, m_carry, m_scroll, m_input)
+    , m_recovery(m_program, m_state, m_view, prompts, m_slots)
 {
+    m_recoveryDelay.setSingleShot(true);
+    m_recoveryDelay.setInterval(RecoveryDelayMs);
+    connect(&m_recoveryDelay, &QTimer::timeout, this, &EditorSession::WriteRecoveryCopies);
     ChangeScope scope(*this);
     LoadIconCatalogue();
     m_form.InitEditorControls();
@@ -113,6 +118,10 @@ ZUVO_ROOM_OPERATION(void, InsertRobotFile, m_files, (), ())
 ZUVO_ROOM_OPERATION(void, SaveRobotFile, m_files, (), ())
 ZUVO_ROOM_OPERATION(void, SaveRobotFileAs, m_files, (), ())
 
+ZUVO_ROOM_OPERATION(void, WriteRecoveryCopies, m_recovery, (), ())
+ZUVO_ROOM_OPERATION(void, OfferRecovery, m_recovery, (), ())
+ZUVO_ROOM_OPERATION(void, ReportRecoveryFailure, m_recovery, (const QString &reason), (reason))
+
 ZUVO_ROOM_OPERATION(void, ResetGrammarCheck, m_check, (), ())
 ZUVO_ROOM_OPERATION(void, RunGrammarCheck, m_check, (), ())
 ZUVO_ROOM_OPERATION(void, ShowVolumeReminder, m_message, (), ())
@@ -129,6 +138,28 @@ ZUVO_ROOM_OPERATION(void, RemoveCurrentIcon, m_debug, (), ())
 ZUVO_ROOM_OPERATION(void, DebugViewStep, m_debug, (), ())
 
 #undef ZUVO_ROOM_OPERATION
+
+void EditorSession::EnableRecovery(const QString &stateFolder, const ProcessIdentity &self)
+{
+    // The writer's thread reports a failure; the session shows it on its own thread.
+    m_recovery.EnableRecovery(stateFolder, self, [this](const QString &reason) {
+        QMetaObject::invokeMethod(
+            this, [this, reason] { ReportRecoveryFailure(reason); }, Qt::QueuedConnection);
+    });
+}
+
+// Both write what a pending delay would have written, or end the copies' life.
+void EditorSession::KeepRecoveryCopies(bool ending)
+{
+    m_recoveryDelay.stop();
+    m_recovery.KeepRecoveryCopies(ending);
+}
+
+void EditorSession::DiscardRecoveryCopies()
+{
+    m_recoveryDelay.stop();
+    m_recovery.DiscardRecoveryCopies();
+}
 
 void EditorSession::ToggleKeyboardMode()
 {

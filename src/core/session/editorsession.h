@@ -9,8 +9,10 @@
 #include "session/editorstate.h"
 #include "session/gridinput.h"
 #include "session/movecopy.h"
+#include "session/slotrecovery.h"
 
 #include <QObject>
+#include <QTimer>
 
 namespace zuvo {
 
@@ -102,6 +104,24 @@ public:
     // The question about unsaved slots; true when the editor may close.
     bool ConfirmEditorClose();
 
+    // --- the copies of unsaved programs (off until enabled: nothing is written or offered)
+    // Copies go to stateFolder (RecoveryStateFolder() in the real program), in a folder named
+    // after self (CurrentProcessIdentity()); they are written RecoveryDelayMs after the last
+    // change.
+    void EnableRecovery(const QString &stateFolder, const ProcessIdentity &self);
+    QString recoveryFolder() const { return m_recovery.folder(); }
+    int recoveryFilesWritten() const { return m_recovery.filesWritten(); }
+    bool recoveryWriteDue() const { return m_recoveryDelay.isActive(); }
+    void WriteRecoveryCopies(); // what the delay runs
+    // When the editor opens, after its start request: copies of a program that did not end
+    // normally are offered back.
+    void OfferRecovery();
+    // The copies are on disk when this returns: the desktop saves its session (ending false) or
+    // the program is ended by force (ending true: nothing changes them after).
+    void KeepRecoveryCopies(bool ending);
+    // A normal end: this editor's copies are removed.
+    void DiscardRecoveryCopies();
+
     // --- the grammar check and sending
     void ResetGrammarCheck();
     void RunGrammarCheck(); // 文法, 文法チェック and 送信
@@ -154,8 +174,11 @@ private:
         }
         ~ChangeScope()
         {
-            if (--m_session.m_changeDepth == 0)
+            if (--m_session.m_changeDepth == 0) {
+                if (m_session.m_recovery.afterOperation())
+                    m_session.m_recoveryDelay.start();
                 emit m_session.changed();
+            }
         }
         ChangeScope(const ChangeScope &) = delete;
         ChangeScope &operator=(const ChangeScope &) = delete;
@@ -165,6 +188,7 @@ private:
     };
 
     void changedOnce() { ChangeScope scope(*this); }
+    void ReportRecoveryFailure(const QString &reason);
 
     WorkingProgram m_program;
     EditorState m_state;
@@ -186,6 +210,8 @@ private:
     DebugAids m_debug;
     GridInput m_input;
     KeyboardCursor m_keyboard;
+    SlotRecovery m_recovery;
+    QTimer m_recoveryDelay;
 };
 
 } // namespace zuvo

@@ -61,6 +61,21 @@ void ProgramSlots::setSlotFile(int slot, const QString &path, const QString &cap
     m_shown.tabCaptions[slot] = caption;
 }
 
+void ProgramSlots::restoreProgram(int slot, const WorkingProgram &program, const QString &path,
+                                  const QString &caption)
+{
+    if (!validSlot(slot))
+        return;
+    if (slot == m_own.CurrentSlot) {
+        installProgram(program);
+        m_check.ResetGrammarCheck();
+    } else {
+        m_own.SlotText[slot] = zuvo::StoreSlotText(program);
+    }
+    setSlotFile(slot, path, caption);
+    m_own.SlotModified[slot] = 1;
+}
+
 void ProgramSlots::setMemo(const QString &text)
 {
     m_program.Memo = text;

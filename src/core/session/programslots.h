@@ -67,6 +67,9 @@ public:
     void setModified(int slot, int modified) { m_own.SlotModified[slot] = modified; }
     // The file a slot was read from or saved to (none for a picture), and its tab's caption.
     void setSlotFile(int slot, const QString &path, const QString &caption);
+    // A copy of an unsaved program back in a slot: its file and caption, marked modified.
+    void restoreProgram(int slot, const WorkingProgram &program, const QString &path,
+                        const QString &caption);
 
 private:
     void StoreSlotText();
