@@ -3,6 +3,7 @@
 #include "app/appcontroller.h"
 #include "app/commandline.h"
 #include "app/editorfactory.h"
+#include "app/forcedend.h"
 #include "app/instancelock.h"
 #include "common/qtjapanese.h"
 #include "start/startscreen.h"
@@ -54,6 +55,10 @@ int main(int argc, char *argv[])
     };
     zuvo::AppController controller(makeEditor, words);
     QObject::connect(&controller, &zuvo::AppController::ended, &app, &QApplication::quit);
+    // SIGTERM, SIGHUP, SIGINT and the desktop's end of session keep the unsaved programs.
+    zuvo::ForcedEnd forcedEnd(
+        [&controller](bool ending) { zuvo::KeepEditorWork(controller.editor(), ending); },
+        [&controller] { return controller.editor() != nullptr; });
     controller.Start();
     if (lockState == zuvo::InstanceLock::State::Unavailable)
         zuvo::ShowRunningWithoutLock(lock.problems());

@@ -219,8 +219,17 @@ void EditorWindow::leaveEditor()
     announceLeft();
 }
 
+void EditorWindow::keepWork(bool ending)
+{
+    m_session.KeepRecoveryCopies(ending);
+    if (ending)
+        m_left = true;
+}
+
 void EditorWindow::announceLeft()
 {
+    // Left with or without saving: the copies of this editor's programs are no longer needed.
+    m_session.DiscardRecoveryCopies();
     m_left = true;
     m_blink.stop();
     m_debug->hide();

@@ -68,6 +68,10 @@ public:
     // The open simulator window, nullptr when none.
     sim::SimulatorWindow *simulator() const;
 
+    // The program is ended by force, or the desktop saves its session: the copies of the unsaved
+    // programs are written now. When ending, the window then closes without its question.
+    void keepWork(bool ending);
+
 signals:
     // The user has confirmed leaving the editor; emitted once, after the event that asked.
     void left();
