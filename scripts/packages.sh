@@ -10,6 +10,7 @@ PACKAGES=(
     fonts-ipafont-gothic qt6-translations-l10n
     xvfb xdotool imagemagick x11-utils pulseaudio pulseaudio-utils sox
     pipewire pipewire-pulse wireplumber dbus-daemon
+    x11-session-utils x11-xserver-utils
     clang libclang-rt-14-dev desktop-file-utils ccache
     appstream groff man-db lintian dpkg-dev file poppler-utils
 )
