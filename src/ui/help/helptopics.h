@@ -1,7 +1,8 @@
 #pragma once
 // The help window's topics, each entry a list line and the text it shows: the 107 entries of the
-// manual, then the key sheet of the editor's keyboard mode. They are content, kept as one text
-// file in the resources (":/help/topics.txt"), read once when first asked for.
+// manual, then the key sheet of the editor's keyboard mode and the page on the copies of unsaved
+// programs. They are content, kept as one text file in the resources (":/help/topics.txt"), read
+// once when first asked for.
 
 #include <QByteArray>
 #include <QList>
@@ -17,7 +18,8 @@ struct HelpTopicEntry
 
 inline constexpr int ManualTopicCount = 107;
 inline constexpr int KeySheetTopic = 107;
-inline constexpr int HelpTopicCount = 108;
+inline constexpr int RecoveryTopic = 108;
+inline constexpr int HelpTopicCount = 109;
 
 // The entries of a topic file (UTF-8): a line "== LIST TEXT" begins an entry, the lines up to the
 // next one are its text without the empty lines at its end; what stands above the first entry is

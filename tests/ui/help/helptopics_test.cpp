@@ -199,8 +199,11 @@ TEST(HelpTopics, EveryTextFitsTheBalloonAndFollowsItsPattern)
 
 TEST(HelpTopics, TheKeySheetFollowsTheManualAndNamesEveryKey)
 {
-    ASSERT_EQ(HelpTopicCount, ManualTopicCount + 1);
+    ASSERT_EQ(HelpTopicCount, ManualTopicCount + 2);
     EXPECT_EQ(HelpListText(KeySheetTopic), QStringLiteral("  キーボードで操作する"));
+    // Then where the copies of unsaved programs are and what the restore question means.
+    for (const char *words : {"元に戻しますか？", "はい", "いいえ", "~/.local/state/zuvomatic"})
+        EXPECT_TRUE(HelpTopicText(RecoveryTopic).contains(QString::fromUtf8(words))) << words;
     const QString text = HelpTopicText(KeySheetTopic);
     for (const char *key : {"F7", "矢印", "Enter", "Shift+Enter", "Space", "Esc", "Tab",
                             "ツール→キーボードで操作", "Alt+T"})
