@@ -5,26 +5,13 @@
 #include "model/iconcatalogue.h"
 #include "session/editorsession.h"
 
+#include "silentprompts.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
 
-class SilentPrompts : public zuvo::EditorPrompts
-{
-public:
-    bool askYesNo(const QString &, const QString &, zuvo::MessageIcon) override { return false; }
-    void showMessage(const QString &, const QString &, zuvo::MessageIcon) override { }
-    void beep() override { }
-    QString chooseOpenFile(const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    QString chooseSaveFile(const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    zuvo::TransmissionOutcome transmit(const QString &) override { return {1, {}}; }
-};
+using zuvo::bench::SilentPrompts;
 
 // 100 selected cells: a box of 10 x 10 lattice positions (icon cells, connectors, corners), 25
 // of them holding icons.

@@ -66,51 +66,7 @@ if ! private_display 1024x768 96; then
     exit 77
 fi
 
-# --- windows, as in e2e_test.sh
-await_window() { # VAR TITLE
-    local id
-    id=$(timeout "$WAIT" xdotool search --sync --onlyvisible --name "^$2\$" 2>/dev/null | head -n 1)
-    [ -n "$id" ] || fail "no window \"$2\" within $WAIT s"
-    printf -v "$1" '%s' "$id"
-}
-
-await_gone() { # TITLE
-    for _ in $(seq $((WAIT * 10))); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    fail "window \"$1\" still open after $WAIT s"
-}
-
-measure() { # WINDOW CLIENT_HEIGHT
-    local X Y WIDTH HEIGHT SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    WX=$X
-    WY=$Y
-    MENU=$((HEIGHT - $2))
-}
-
-click_at() { # X Y (client position of the measured window)
-    timeout 5 xdotool mousemove --sync $((WX + $1)) $((WY + MENU + $2)) 2>/dev/null \
-        || xdotool mousemove $((WX + $1)) $((WY + MENU + $2))
-    xdotool click 1
-}
-
-focus() { # WINDOW
-    timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
-}
-
-# Opens the focused window's ファイル menu and waits for its popup.
-open_file_menu() {
-    local before
-    before=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | wc -l)
-    xdotool key --clearmodifiers alt+f
-    for _ in $(seq $((WAIT * 10))); do
-        [ "$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | wc -l)" -gt "$before" ] && return 0
-        sleep 0.1
-    done
-    fail "the ファイル menu did not open"
-}
+. "$(dirname "$0")/../support/window_driving.sh"
 
 # --- the program
 EDITOR_TITLE='Zuvomatic 編集'
@@ -134,7 +90,7 @@ start_program() { # ARGS...
 expect_no_question() {
     await_window EDITOR "$EDITOR_TITLE"
     focus "$EDITOR"
-    open_file_menu
+    open_menu alt+f
     xdotool key Escape
     xdotool search --onlyvisible --name "^$QUESTION_TITLE\$" >/dev/null 2>&1 \
         && fail "a restore question came"
@@ -168,7 +124,7 @@ click_tab() { # SLOT (0..3)
 # ファイル > 初期画面に戻る, the last item; KEY answers the unsaved-programs question if one comes.
 leave_editor() { # [KEY]
     focus "$EDITOR"
-    open_file_menu
+    open_menu alt+f
     xdotool key Up Return
     if [ $# -gt 0 ]; then
         local question
@@ -262,7 +218,7 @@ echo "a look only: the state folder is not even made"
 
 # The program has handled every key typed so far: the menu opened by a later key is up.
 keys_handled() {
-    open_file_menu
+    open_menu alt+f
     xdotool key Escape
 }
 
@@ -348,13 +304,7 @@ type_memo "slot two"
 click_tab 2
 type_memo "slot three"
 xdotool key --clearmodifiers ctrl+shift+s
-await_window DIALOG '別名で保存'
-focus "$DIALOG"
-sleep 0.3 # the dialog fills its folder list after it is shown
-xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 15 "$WORK/three.qvk"
-xdotool key Return
-await_gone '別名で保存'
+answer_file_dialog '別名で保存' "$WORK/three.qvk"
 await_copy 1 "slot one"
 await_copy 2 "slot two"
 await_copies "programs.json プログラム1.qvk プログラム2.qvk "
