@@ -64,6 +64,7 @@ ZUVO_ROOM_OPERATION(void, IconPress, m_input, (int slot, bool left), (slot, left
 ZUVO_ROOM_OPERATION(void, IconRelease, m_input, (int slot), (slot))
 ZUVO_ROOM_OPERATION(void, IconDoubleClick, m_input, (int slot), (slot))
 ZUVO_ROOM_OPERATION(void, SurfaceRelease, m_input, (int x, int y, bool left), (x, y, left))
+ZUVO_ROOM_OPERATION(void, ClickCell, m_input, (int x, int y, bool left), (x, y, left))
 ZUVO_ROOM_OPERATION(void, SurfaceMove, m_input, (QPoint p, bool held, bool shift, bool ctrl),
                     (p, held, shift, ctrl))
 ZUVO_ROOM_OPERATION(void, SurfaceDoubleClick, m_input, (), ())

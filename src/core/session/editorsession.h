@@ -40,6 +40,8 @@ public:
     void IconRelease(int slot);
     void IconDoubleClick(int slot);
     void SurfaceRelease(int x, int y, bool leftButton);
+    // A whole click on a lattice cell, as the mouse makes it there (screen readers click so).
+    void ClickCell(int x, int y, bool leftButton);
     // Pointer movement: pixel position on the drawing surface, buttons and modifiers.
     void SurfaceMove(QPoint pixel, bool leftButtonHeld, bool shift, bool ctrl);
     void SurfaceDoubleClick();

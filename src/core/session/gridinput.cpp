@@ -244,6 +244,21 @@ void GridInput::placeIconFromTray(int x, int y, int code)
     m_carry.ResetPointerState();
 }
 
+void GridInput::ClickCell(int x, int y, bool leftButton)
+{
+    if (!insideLattice(x, y))
+        return;
+    // The mouse's road: a press on an icon's cell belongs to its picture (while an icon is
+    // carried, that click is its destination), every other click to the drawing surface.
+    const int content = m_program.CellContent(x, y);
+    if (ContentHoldsIcon(content) && ContentSlot(content) < IconSlotLimit) {
+        IconPress(ContentSlot(content), leftButton);
+        IconRelease(ContentSlot(content));
+    } else {
+        SurfaceRelease(x, y, leftButton);
+    }
+}
+
 void GridInput::SurfaceMove(QPoint pixel, bool leftButtonHeld, bool shift, bool ctrl)
 {
     if (m_state.MoveSlot == -1) {

@@ -38,6 +38,9 @@ public:
     void IconRelease(int slot);
     void IconDoubleClick(int slot);
     void SurfaceRelease(int x, int y, bool leftButton);
+    // A whole click on a lattice cell: the press and release on an icon's picture there, else
+    // the release on the drawing surface. The keyboard mode and screen readers click this way.
+    void ClickCell(int x, int y, bool leftButton);
     void SurfaceMove(QPoint pixel, bool leftButtonHeld, bool shift, bool ctrl);
     void SurfaceDoubleClick();
     void GridKey(int key);

@@ -1,6 +1,7 @@
 #include "session/keyboardcursor.h"
 
 #include "model/iconcatalogue.h"
+#include "model/spokennames.h"
 #include "session/editorstate.h"
 #include "session/gridinput.h"
 
@@ -17,8 +18,8 @@ QString iconLabel(int code)
 {
     if (!isValidIconCode(code))
         return QString();
-    const IconInfo &info = iconInfo(code);
-    return QString::fromUtf16(info.name) + u'（' + QString::fromUtf16(info.japaneseName) + u'）';
+    // The Japanese name first, as a screen reader says it; the help's heading after it.
+    return SpokenIconName(code) + u'（' + QString::fromUtf16(iconInfo(code).name) + u'）';
 }
 
 QString placeText(int x, int y)
@@ -170,15 +171,7 @@ void KeyboardCursor::KeyCursorClick(bool leftButton)
     if (m_own.KeyboardMode == 0)
         return;
     const KeyClickStart start = keyClickStart();
-    const int content = start.content;
-    // The mouse's road: a press on an icon's cell belongs to its picture (while an icon is
-    // carried, that click is its destination), every other click to the drawing surface.
-    if (ContentHoldsIcon(content) && ContentSlot(content) < IconSlotLimit) {
-        m_input.IconPress(ContentSlot(content), leftButton);
-        m_input.IconRelease(ContentSlot(content));
-    } else {
-        m_input.SurfaceRelease(CellX(start.cell), CellY(start.cell), leftButton);
-    }
+    m_input.ClickCell(CellX(start.cell), CellY(start.cell), leftButton);
     reportKeyClick(start);
 }
 

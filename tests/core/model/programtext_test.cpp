@@ -1,4 +1,5 @@
 #include "model/programtext.h"
+#include "model/spokennames.h"
 
 #include "testprinters.h"
 
@@ -200,4 +201,28 @@ TEST(ProgramText, AtMostOneHundredPairsAreExamined)
     EXPECT_EQ(q.SlotCell[99], RowOffset(1) + 2 * 49);
     EXPECT_EQ(q.CellContent.atIndex(RowOffset(2)), EmptyCell);
     EXPECT_EQ(countIconsWithCode(q, 13), 100);
+}
+
+// The values of every icon family in the words a screen reader says.
+TEST(SpokenValues, EveryFamilyInWords)
+{
+    const std::pair<const char16_t *, const char16_t *> cases[] = {
+        {u"00 1=中 &H00FFFFFF", u"速さ中"},
+        {u"07 1=高 &H00FFFFFF", u"速さ高"},
+        {u"09 1=0.5 &H00FFFFFF", u"0.5秒"},
+        {u"19 1=10.0 &H00FFFFFF", u"10.0秒"},
+        {u"10 1=２ &H00FFFFFF", u"センサ２"},
+        {u"17 1=255 &H00FFFFFF", u"255回"},
+        {u"12 2=Ａ 1 &H00FFFFFF", u"Ａが1以上"},
+        {u"18 2=Ｂ Ｃ &H00FFFFFF", u"Ｂ＝Ｃ"},
+        {u"22 3=Ａ 1 ＋ &H00FFFFFF", u"Ａ＝Ａ＋1"},
+        {u"23 1=OFF &H00FFFFFF", u"消灯"},
+        {u"24 1=3 &H00FFFFFF", u"ビープ3"},
+        {u"08 0=", u""},
+        {u"13 0=", u""},
+        {u"***", u""},
+    };
+    for (const auto &[params, words] : cases)
+        EXPECT_EQ(SpokenValues(QString::fromUtf16(params)), QString::fromUtf16(words))
+            << QString::fromUtf16(params).toStdString();
 }

@@ -297,7 +297,7 @@ TEST(SessionKeyboard, SpacePicksAnIconUpAndItTravelsWithTheCursor)
     keys.space();
     EXPECT_EQ(f.state().MoveSlot, 2);
     EXPECT_TRUE(
-        f.view().messageText.startsWith(QStringLiteral(u"Forward（前進）を持ち上げました。")))
+        f.view().messageText.startsWith(QStringLiteral(u"前進（Forward）を持ち上げました。")))
         << f.view().messageText.toStdString();
     keys.arrow(1, 0); // a connector: shown where a drop there would go
     EXPECT_EQ(f.view().pictures[2].topLeft, iconPicturePosition(6, 4));
@@ -325,7 +325,7 @@ TEST(SessionKeyboard, SpacePicksAnIconUpAndItTravelsWithTheCursor)
     EXPECT_EQ(f.codeAt(2, 4), IconForward);
     EXPECT_EQ(f.codeAt(6, 4), IconBegin);
     EXPECT_TRUE(
-        f.view().messageText.startsWith(QStringLiteral(u"Forward（前進）を移動しました。")));
+        f.view().messageText.startsWith(QStringLiteral(u"前進（Forward）を移動しました。")));
 
     // Space on an empty cell is the double-click on the grid: the selection is cleared.
     ticks(f);
@@ -343,7 +343,7 @@ TEST(SessionKeyboard, TheTrayCursorRunsThroughBothRowsAndPicksWithTrayPress)
     f.session.ShowTrayCursor(true);
     EXPECT_EQ(f.view().trayCursorCode, IconForward);
     EXPECT_TRUE(
-        f.view().messageText.startsWith(QStringLiteral(u"アイコントレイ：Forward（前進）")));
+        f.view().messageText.startsWith(QStringLiteral(u"アイコントレイ：前進（Forward）")));
     // Left from the first picture wraps to the last of the second row; down stays in row 2.
     f.session.MoveTrayCursor(-1, 0);
     const IconInfo &last = iconInfo(f.state().TrayCursor);
@@ -366,7 +366,7 @@ TEST(SessionKeyboard, TheTrayCursorRunsThroughBothRowsAndPicksWithTrayPress)
     // A second press drops the pick, as on the picture.
     f.session.TrayCursorPress(true);
     EXPECT_EQ(f.state().TrayPick, -1);
-    EXPECT_TRUE(f.view().messageText.startsWith(QStringLiteral(u"Forward（前進）をやめました。")));
+    EXPECT_TRUE(f.view().messageText.startsWith(QStringLiteral(u"前進（Forward）をやめました。")));
     // Shift+Enter is the other button: it clears the selection.
     f.session.SetKeyCursor(4, 4);
     f.session.KeyCursorClick(true);
