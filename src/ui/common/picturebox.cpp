@@ -1,7 +1,9 @@
 #include "common/picturebox.h"
 
 #include "art/artwork.h"
+#include "common/keycursorframe.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -22,6 +24,9 @@ PictureBox::PictureBox(const QString &resourcePath, QWidget *parent)
     , m_resourcePath(resourcePath)
 {
     setMouseTracking(true);
+    static const bool registered
+        = (RegisterAccessible(staticMetaObject, ActingPictureAccessible::make), true);
+    Q_UNUSED(registered);
 }
 
 void PictureBox::setResourcePath(const QString &resourcePath)
@@ -35,10 +40,24 @@ void PictureBox::setResourcePath(const QString &resourcePath)
 void PictureBox::setClickable(bool clickable)
 {
     m_clickable = clickable;
+    setFocusPolicy(clickable ? Qt::TabFocus : Qt::NoFocus);
     if (clickable)
         setCursor(Qt::PointingHandCursor);
     else
         unsetCursor();
+}
+
+QAccessible::Role PictureBox::actingRole() const
+{
+    return m_clickable || m_pressable ? QAccessible::Button : QAccessible::Graphic;
+}
+
+void PictureBox::press()
+{
+    if (m_clickable)
+        emit clicked();
+    else if (m_pressable)
+        emit pointerMoved(rect().center());
 }
 
 QSize PictureBox::sizeHint() const
@@ -77,6 +96,28 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
         && rect().contains(event->position().toPoint()))
         emit clicked();
     event->accept();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    if (m_clickable && IsPressKey(event->key()) && !event->isAutoRepeat()) {
+        emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PictureBox::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    if (RingKeyboardFocus(this, event))
+        emit keyboardFocused();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    RingKeyboardFocus(this, event);
 }
 
 } // namespace zuvo

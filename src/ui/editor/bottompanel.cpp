@@ -34,9 +34,12 @@ BottomPanel::BottomPanel(EditorSession &session, QWidget *client)
     m_message->setWordWrap(true);
     m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_message->setMargin(2);
+    // Its text is its name to a screen reader, and every new text is announced (NameChanged).
+    m_message->setAccessibleDescription(QStringLiteral(u"メッセージエリア"));
 
     m_memo = new MemoBox(this);
     m_memo->setObjectName(QStringLiteral("Text1"));
+    m_memo->setAccessibleName(QStringLiteral(u"メモ帳"));
     m_memo->setGeometry(352, 108, 433, 41);
     m_memo->setTabChangesFocus(true);
     connect(m_memo, &QPlainTextEdit::textChanged, this, &BottomPanel::memoEdited);

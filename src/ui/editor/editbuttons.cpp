@@ -41,14 +41,28 @@ EditButtons::EditButtons(EditorSession &session, QWidget *bottomPanel)
     auto *remove
         = addButton(QStringLiteral("削除"), deletePlace, QStringLiteral(":/buttons/delete.svg"));
     m_check = addButton(QStringLiteral("文法"), checkPlace, checkPicture(0));
-    // What each button does, in the words of its picture.
-    copy->setToolTip(QStringLiteral(u"コピー：選んだアイコンを右クリックした場所へコピーします"));
-    move->setToolTip(QStringLiteral(u"いどう：選んだアイコンを右クリックした場所へ動かします"));
-    m_undo->setToolTip(QStringLiteral(u"もどす：一つ前の状態に戻します"));
-    clear->setToolTip(QStringLiteral(u"解除：選択をすべて取り消します"));
-    remove->setToolTip(QStringLiteral(u"けす：選んだアイコンや線を消します"));
-    m_check->setToolTip(QStringLiteral(
-        u"チェック：文法チェックをします。三つのチェックが終わると、次に押したときに送信します"));
+    // What each button does, in the words of its picture: the word is its name for screen
+    // readers, the tool tip their description. They are buttons to the keyboard too.
+    const struct
+    {
+        PictureButton *button;
+        const char16_t *word;
+        const char16_t *does;
+    } buttons[] = {
+        {copy, u"コピー", u"選んだアイコンを右クリックした場所へコピーします"},
+        {move, u"いどう", u"選んだアイコンを右クリックした場所へ動かします"},
+        {m_undo, u"もどす", u"一つ前の状態に戻します"},
+        {clear, u"解除", u"選択をすべて取り消します"},
+        {remove, u"けす", u"選んだアイコンや線を消します"},
+        {m_check, u"チェック",
+         u"文法チェックをします。三つのチェックが終わると、次に押したときに送信します"},
+    };
+    for (const auto &[button, word, does] : buttons) {
+        button->setToolTip(QString::fromUtf16(word) + u'：' + QString::fromUtf16(does));
+        button->setAccessibleName(QString::fromUtf16(word));
+        button->setAccessibleDescription(QString::fromUtf16(does));
+        button->setActingRole(QAccessible::Button);
+    }
 
     connect(copy, &PictureButton::clicked, this, [this] { m_session.CopySelection(); });
     connect(move, &PictureButton::clicked, this, [this] { m_session.MoveSelection(); });

@@ -1,7 +1,9 @@
 #include "editor/gridsurface.h"
 
+#include "common/accessibility.h"
+#include "common/keycursorframe.h"
+#include "editor/gridaccessible.h"
 #include "editor/iconpicturewidget.h"
-#include "editor/keycursorframe.h"
 #include "picture/gridpainter.h"
 #include "session/editorsession.h"
 #include "session/keycodes.h"
@@ -37,6 +39,11 @@ GridSurface::GridSurface(EditorSession &session, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
+    static const bool registered
+        = (RegisterAccessible(staticMetaObject, GridAccessible::make), true);
+    Q_UNUSED(registered);
+    setAccessibleName(QStringLiteral(u"プログラムエリア"));
+    setAccessibleDescription(QStringLiteral(u"アイコンと線をならべるマス目。F7でキーボード操作"));
     for (int s = 0; s < IconSlotLimit; ++s) {
         m_pictures[s] = new IconPictureWidget(session, s, this);
         connect(m_pictures[s], &IconPictureWidget::wantsFocus, this,
@@ -103,6 +110,17 @@ void GridSurface::render()
     const int cursor = view.keyCursorCell;
     m_keyCursor->frame(
         cursor >= 0 && cursor <= LastCellIndex ? cellBox(CellX(cursor), CellY(cursor)) : QRect());
+    // A screen reader follows the keyboard's cursor from cell to cell as it follows the focus.
+    if (cursor != m_spokenCursor) {
+        m_spokenCursor = cursor;
+        QAccessibleInterface *grid = cursor >= 0 && hasFocus() && QAccessible::isActive()
+            ? QAccessible::queryAccessibleInterface(this)
+            : nullptr;
+        if (QAccessibleInterface *cell = grid ? grid->child(cursor) : nullptr) {
+            QAccessibleEvent event(cell, QAccessible::Focus);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
     const QRect glow = glowRectOf(view.executingSlot);
     if (glow != m_glowRect) {
         update(m_glowRect);

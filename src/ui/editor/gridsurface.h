@@ -28,6 +28,7 @@ public:
     void render();
 
     IconPictureWidget *picture(int slot) const { return m_pictures.at(slot); }
+    EditorSession &session() const { return m_session; }
 
     // Windows key code for a Qt key, 0 for keys the grid does not use.
     static int windowsKeyCode(int qtKey);
@@ -63,6 +64,7 @@ private:
     QRect m_glowRect;
     KeyCursorFrame *m_keyCursor = nullptr;
     int m_pressSlot = -1; // a press on the surface that went to an icon's picture
+    int m_spokenCursor = -1; // the key cursor's cell a screen reader was last told of
 };
 
 } // namespace zuvo

@@ -3,6 +3,7 @@
 #include "art/iconpicture.h"
 #include "model/iconcatalogue.h"
 #include "model/lattice.h"
+#include "model/spokennames.h"
 #include "picture/gridpainter.h"
 #include "session/editorsession.h"
 
@@ -47,9 +48,10 @@ void IconPictureWidget::render(const IconPictureView &picture,
         move(position);
     if (picture.code != m_code || !sameLabels(labels, m_labels)) {
         if (picture.code != m_code && isValidIconCode(picture.code)) {
-            // Screen readers name the icon as the help does.
-            setAccessibleName(QString::fromUtf16(iconInfo(picture.code).name));
-            setAccessibleDescription(QString::fromUtf16(iconInfo(picture.code).japaneseName));
+            // Screen readers name the icon in Japanese (the grid's cells say the same with
+            // their place and values).
+            setAccessibleName(SpokenIconName(picture.code));
+            setAccessibleDescription(IconHelpText(picture.code).simplified());
         }
         m_code = picture.code;
         m_labels = labels;

@@ -2,7 +2,9 @@
 
 #include "art/artwork.h"
 #include "art/iconpicture.h"
+#include "common/keycursorframe.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -14,6 +16,30 @@ PictureButton::PictureButton(const QString &objectName, const QSize &size, QWidg
     setObjectName(objectName);
     resize(size);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    static const bool registered
+        = (RegisterAccessible(staticMetaObject, ActingPictureAccessible::make), true);
+    Q_UNUSED(registered);
+}
+
+void PictureButton::setActingRole(QAccessible::Role role)
+{
+    m_role = role;
+    setFocusPolicy(role == QAccessible::Button ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void PictureButton::press()
+{
+    emit pressed(true);
+    emit clicked();
+}
+
+void PictureButton::setPicked(bool picked)
+{
+    if (picked == m_picked)
+        return;
+    m_picked = picked;
+    QAccessibleEvent event(this, QAccessible::Selection);
+    QAccessible::updateAccessibility(&event);
 }
 
 void PictureButton::setPicturePath(const QString &path)
@@ -58,6 +84,27 @@ void PictureButton::mouseReleaseEvent(QMouseEvent *event)
     m_leftDown = false;
     if (click)
         emit clicked();
+}
+
+void PictureButton::keyPressEvent(QKeyEvent *event)
+{
+    if (m_role == QAccessible::Button && IsPressKey(event->key()) && !event->isAutoRepeat()) {
+        press();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PictureButton::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    RingKeyboardFocus(this, event);
+}
+
+void PictureButton::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    RingKeyboardFocus(this, event);
 }
 
 } // namespace zuvo

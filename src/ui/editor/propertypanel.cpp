@@ -64,6 +64,7 @@ PropertyPanel::PropertyPanel(EditorSession &session, QWidget *bottomPanel)
     , m_session(session)
 {
     setObjectName(QStringLiteral("パラメータ"));
+    setAccessibleName(QStringLiteral(u"プロパティエリア"));
     setGeometry(QRect(twipsToPixels(PlaceTwips.x()), twipsToPixels(PlaceTwips.y()),
                       twipsToPixels(PlaceTwips.width()), twipsToPixels(PlaceTwips.height())));
 
@@ -87,6 +88,7 @@ PropertyPanel::PropertyPanel(EditorSession &session, QWidget *bottomPanel)
 
     m_number = new QLineEdit(this);
     m_number->setObjectName(QStringLiteral("数値入力"));
+    m_number->setAccessibleName(QStringLiteral(u"数値"));
     m_number->installEventFilter(this);
     connect(m_number, &QLineEdit::textEdited, this,
             [this](const QString &text) { m_session.FormSetNumberText(text); });
@@ -95,6 +97,10 @@ PropertyPanel::PropertyPanel(EditorSession &session, QWidget *bottomPanel)
         auto *combo = new QComboBox(this);
         combo->setObjectName(QStringLiteral("選択"));
         combo->setProperty("index", list);
+        // What each list chooses: the variable on the left, the number or variable on the
+        // right, the operator.
+        static const char16_t *const names[3] = {u"左辺の変数", u"右辺（数または変数）", u"計算"};
+        combo->setAccessibleName(QString::fromUtf16(names[list]));
         combo->setEditable(false);
         connect(combo, &QComboBox::activated, this,
                 [this, list](int index) { m_session.FormSelectListItem(list, index); });

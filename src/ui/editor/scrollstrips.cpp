@@ -4,6 +4,7 @@
 #include "session/editorsession.h"
 
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QScrollBar>
 #include <QToolButton>
@@ -26,6 +27,8 @@ QLabel *coordinateBox(QWidget *strip, const QString &name)
     QFont small = box->font();
     small.setPixelSize(10);
     box->setFont(small);
+    box->setAccessibleDescription(name == u"横座標" ? QStringLiteral(u"列")
+                                                    : QStringLiteral(u"行"));
     return box;
 }
 
@@ -35,6 +38,8 @@ QScrollBar *scrollBar(Qt::Orientation orientation, QWidget *strip, const QString
     bar->setObjectName(name);
     bar->setFocusPolicy(Qt::NoFocus);
     bar->setRange(0, 0);
+    bar->setAccessibleName(orientation == Qt::Horizontal ? QStringLiteral(u"横スクロール")
+                                                         : QStringLiteral(u"縦スクロール"));
     return bar;
 }
 
@@ -78,6 +83,16 @@ QToolButton *ScrollStrips::addJump(QWidget *strip, const QString &name, const QS
     button->setObjectName(name);
     button->setText(caption);
     button->setFocusPolicy(Qt::NoFocus);
+    // Said in words, not by the arrow drawn on it.
+    static const QHash<QString, QString> spoken {
+        {QStringLiteral(u"左上"), QStringLiteral(u"左上のすみへ")},
+        {QStringLiteral(u"左TOP"), QStringLiteral(u"左はしへ")},
+        {QStringLiteral(u"右TOP"), QStringLiteral(u"右はしへ")},
+        {QStringLiteral(u"上TOP"), QStringLiteral(u"上はしへ")},
+        {QStringLiteral(u"下TOP"), QStringLiteral(u"下はしへ")},
+        {QStringLiteral(u"右下"), QStringLiteral(u"右下のすみへ")},
+    };
+    button->setAccessibleName(spoken.value(name));
     QFont small = button->font();
     small.setPixelSize(11);
     button->setFont(small);

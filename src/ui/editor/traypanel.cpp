@@ -1,9 +1,11 @@
 #include "editor/traypanel.h"
 
 #include "art/artwork.h"
-#include "editor/keycursorframe.h"
+#include "common/accessibility.h"
+#include "common/keycursorframe.h"
 #include "editor/picturebutton.h"
 #include "model/iconcatalogue.h"
+#include "model/spokennames.h"
 #include "session/editorsession.h"
 
 #include <QEvent>
@@ -14,7 +16,14 @@
 namespace zuvo {
 
 namespace {
+
 constexpr QPoint TrayOnPanel(186, 20);
+
+QAccessibleInterface *trayAccessible(QObject *object)
+{
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::List);
+}
+
 } // namespace
 
 QString TrayPanel::toolTipFor(int code)
@@ -33,6 +42,10 @@ TrayPanel::TrayPanel(EditorSession &session, QWidget *parent)
 {
     setObjectName(QStringLiteral("アイコン枠"));
     resize(PanelSize);
+    // A list of the icons to screen readers, each picture an item of it.
+    static const bool registered = (RegisterAccessible(staticMetaObject, trayAccessible), true);
+    Q_UNUSED(registered);
+    setAccessibleName(QStringLiteral(u"アイコントレイ"));
     LoadIconCatalogue();
     for (int code = 0; code < TrayIconCount; ++code) {
         auto *picture
@@ -43,9 +56,10 @@ TrayPanel::TrayPanel(EditorSession &session, QWidget *parent)
         picture->setMouseTracking(true);
         picture->setToolTip(toolTipFor(code));
         picture->installEventFilter(this);
-        // Screen readers name the picture as the help does.
-        picture->setAccessibleName(QString::fromUtf16(iconInfo(code).name));
-        picture->setAccessibleDescription(QString::fromUtf16(iconInfo(code).japaneseName));
+        // Screen readers hear the Japanese name and what the icon does.
+        picture->setActingRole(QAccessible::ListItem);
+        picture->setAccessibleName(SpokenIconName(code));
+        picture->setAccessibleDescription(IconHelpText(code).simplified());
         connect(picture, &PictureButton::pressed, this, [this, code](bool left) {
             emit pressed();
             m_session.TrayPress(code, left);
@@ -69,9 +83,18 @@ void TrayPanel::render()
         if (m_pictures[code]->isVisibleTo(this) != visible[code])
             m_pictures[code]->setVisible(visible[code]);
     }
+    const int pick = m_session.state().TrayPick;
+    for (int code = 0; code < TrayIconCount; ++code)
+        m_pictures[code]->setPicked(code == pick);
     const int cursor = m_session.view().trayCursorCode;
-    m_keyCursor->frame(cursor >= 0 && cursor < TrayIconCount ? m_pictures[cursor]->geometry()
-                                                             : QRect());
+    const bool cursorOn = cursor >= 0 && cursor < TrayIconCount;
+    const QRect framed = cursorOn ? m_pictures[cursor]->geometry() : QRect();
+    // A screen reader follows the tray cursor as it would the focus.
+    if (cursorOn && framed != m_keyCursor->framedBox() && QAccessible::isActive()) {
+        QAccessibleEvent event(m_pictures[cursor], QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+    m_keyCursor->frame(framed);
 }
 
 void TrayPanel::keyPressEvent(QKeyEvent *event)

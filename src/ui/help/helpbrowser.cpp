@@ -28,14 +28,17 @@ HelpBrowser::HelpBrowser(QWidget *parent)
     QWidget *client = MakeWhiteClient(this, QSize(792, 568));
 
     PictureBox::place(client, "Image2", QStringLiteral(":/help/banner.svg"),
-                      RectFromTwips(0, 0, 12000, 915));
+                      RectFromTwips(0, 0, 12000, 915))
+        ->setAccessibleName(QStringLiteral("Ｚｕｖｏｍａｔｉｃ"));
     PictureBox::place(client, "Image1", QStringLiteral(":/help/title.svg"),
-                      RectFromTwips(720, 1320, 2985, 1290));
+                      RectFromTwips(720, 1320, 2985, 1290))
+        ->setAccessibleName(QStringLiteral("説明を見る"));
     PictureBox::place(client, "Image5", QStringLiteral(":/help/list_frame.svg"),
                       RectFromTwips(1200, 2880, 4200, 3975));
 
     m_list = new QListWidget(client);
     m_list->setObjectName(QStringLiteral("List1"));
+    m_list->setAccessibleName(QStringLiteral("説明の項目"));
     // As wide as the frame's inner line allows, so that the longest entries ("Q3：…その１")
     // show in full; the separator line ends at the list's edge instead of scrolling past it.
     m_list->setGeometry(ListPlace);
@@ -50,6 +53,7 @@ HelpBrowser::HelpBrowser(QWidget *parent)
 
     m_text = new QPlainTextEdit(client);
     m_text->setObjectName(QStringLiteral("Text1"));
+    m_text->setAccessibleName(QStringLiteral("説明"));
     m_text->setGeometry(RectFromTwips(6120, 3000, 4455, 3735));
     m_text->setFont(JapaneseFixedFont(9));
     m_text->setReadOnly(true);
@@ -68,6 +72,7 @@ HelpBrowser::HelpBrowser(QWidget *parent)
                                          RectFromTwips(555, 7440, 1935, 735));
     back->setClickable(true);
     back->setToolTip(QStringLiteral("初期画面に戻る"));
+    back->setAccessibleName(QStringLiteral("戻る"));
     connect(back, &PictureBox::clicked, this, &HelpBrowser::Back);
 
     const FileMenuActions file = AddChoiceMenus(this, QStringLiteral("おわり"));

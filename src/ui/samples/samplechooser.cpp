@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,6 +17,9 @@
 namespace zuvo {
 
 static constexpr int StepLeftTwips[SampleStepCount] = {360, 2640, 4920, 7200, 9480};
+// The captions drawn in the step pictures, for screen readers.
+static const char16_t *const StepCaptions[SampleStepCount]
+    = {u"移動する", u"タッチセンサを使う", u"光センサを使う", u"変数を使う", u"競技する"};
 
 SampleChooser::SampleChooser(QWidget *parent)
     : QMainWindow(parent)
@@ -26,9 +30,11 @@ SampleChooser::SampleChooser(QWidget *parent)
     QWidget *client = MakeWhiteClient(this, QSize(792, 568));
 
     PictureBox::place(client, "Image1", QStringLiteral(":/samples/banner.svg"),
-                      RectFromTwips(0, 0, 12000, 915));
+                      RectFromTwips(0, 0, 12000, 915))
+        ->setAccessibleName(QStringLiteral("Ｚｕｖｏｍａｔｉｃ"));
     PictureBox::place(client, "Image2", QStringLiteral(":/samples/title.svg"),
-                      RectFromTwips(720, 1320, 5895, 1290));
+                      RectFromTwips(720, 1320, 5895, 1290))
+        ->setAccessibleName(QStringLiteral("サンプルプログラムから始める"));
 
     for (int step = 0; step < SampleStepCount; ++step) {
         const QRect place = RectFromTwips(StepLeftTwips[step], 3000, 2205, 1830);
@@ -36,6 +42,14 @@ SampleChooser::SampleChooser(QWidget *parent)
         PictureBox *pale = PictureBox::place(
             client, "Image5", QStringLiteral(":/samples/step_%1_pale.svg").arg(number), place);
         pale->setProperty("index", step);
+        // A screen reader hears the step and its samples; pressing a pale step lights it up,
+        // as pointing at it does, and the bright one then starts it.
+        const QString name
+            = QStringLiteral(u"ステップ") + number + u' ' + QString::fromUtf16(StepCaptions[step]);
+        const QString samples = SampleListText(step).remove(u'●').simplified();
+        pale->setAccessibleName(name);
+        pale->setAccessibleDescription(QStringLiteral(u"サンプル：") + samples);
+        pale->setPressable(true);
         connect(pale, &PictureBox::pointerMoved, this, [this, step] { Highlight(step); });
         m_pale[step] = pale;
 
@@ -43,6 +57,9 @@ SampleChooser::SampleChooser(QWidget *parent)
             client, "Image7", QStringLiteral(":/samples/step_%1_bright.svg").arg(number), place);
         bright->setProperty("index", step);
         bright->setClickable(true);
+        bright->setAccessibleName(name);
+        bright->setAccessibleDescription(QStringLiteral(u"このサンプルで始めます：") + samples);
+        bright->installEventFilter(this);
         bright->hide();
         connect(bright, &PictureBox::clicked, this, [this, step] { Choose(step); });
         m_bright[step] = bright;
@@ -55,6 +72,7 @@ SampleChooser::SampleChooser(QWidget *parent)
 
     m_text = new QPlainTextEdit(client);
     m_text->setObjectName(QStringLiteral("Text1"));
+    m_text->setAccessibleName(QStringLiteral("サンプルプログラム"));
     m_text->setGeometry(RectFromTwips(4320, 6120, 3255, 1455));
     m_text->setFont(JapaneseProportionalFont(11.25));
     m_text->setReadOnly(true);
@@ -74,18 +92,24 @@ SampleChooser::SampleChooser(QWidget *parent)
     PictureBox *ok = PictureBox::place(client, "Image4", QStringLiteral(":/samples/ok.svg"),
                                        RectFromTwips(8400, 6120, 1575, 840));
     ok->setClickable(true);
+    ok->setAccessibleName(QStringLiteral(u"始める（OK）"));
+    ok->setAccessibleDescription(QStringLiteral(u"明るいステップのサンプルで始めます"));
     connect(ok, &PictureBox::clicked, this, [this] { Choose(m_selectedStep); });
 
     PictureBox *back = PictureBox::place(client, "Image3", QStringLiteral(":/samples/back.svg"),
                                          RectFromTwips(480, 7440, 1935, 735));
     back->setClickable(true);
     back->setToolTip(QStringLiteral("初期画面に戻る"));
+    back->setAccessibleName(QStringLiteral("戻る"));
     connect(back, &PictureBox::clicked, this, &SampleChooser::Back);
 
     // Takes the keyboard focus after each highlight, outside the client area, never seen.
     m_focusSink = new QLineEdit(client);
     m_focusSink->setObjectName(QStringLiteral("text2"));
     m_focusSink->setGeometry(RectFromTwips(12000, 0, 495, 495));
+    // Tab passes it by: the keyboard goes round the bright step, OK and 戻る.
+    m_focusSink->setFocusPolicy(Qt::NoFocus);
+    m_focusSink->setAccessibleName(QStringLiteral(u"ステップの選択"));
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -131,6 +155,21 @@ void SampleChooser::Highlight(int step)
     m_focusSink->setFocus();
 }
 
+bool SampleChooser::eventFilter(QObject *watched, QEvent *event)
+{
+    // On the bright step, the arrow keys light up the step beside it, as the pointer would.
+    if (event->type() == QEvent::KeyPress && watched == m_bright[m_selectedStep]) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const int step = m_selectedStep + (key == Qt::Key_Right ? 1 : key == Qt::Key_Left ? -1 : 0);
+        if (step != m_selectedStep && step >= 0 && step < SampleStepCount) {
+            Highlight(step);
+            m_bright[step]->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void SampleChooser::Choose(int step)
 {
     if (step < 0 || step >= SampleStepCount)
@@ -159,6 +198,9 @@ void SampleChooser::Back()
 
 void SampleChooser::showEvent(QShowEvent *event)
 {
+    // The keyboard starts on the white background; the first Tab brings it, ringed, to the
+    // bright step.
+    centralWidget()->setFocus(Qt::OtherFocusReason);
     if (!m_loaded)
         Load();
     QMainWindow::showEvent(event);

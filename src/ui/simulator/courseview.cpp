@@ -25,6 +25,9 @@ CourseView::CourseView(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral(u"コース表示"));
+    setAccessibleName(QStringLiteral(u"コース"));
+    setAccessibleDescription(
+        QStringLiteral(u"ロボットが走るコース。光のボールはマウスで動かせます"));
     setMouseTracking(false);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }

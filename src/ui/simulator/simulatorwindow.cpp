@@ -37,7 +37,8 @@ QPushButton *switchButton(const QString &name, const QString &text, QWidget *par
     auto *button = new QPushButton(text, parent);
     button->setObjectName(name);
     button->setCheckable(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it, a click does not take the keyboard from where it was.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
@@ -97,6 +98,7 @@ void SimulatorWindow::buildControls()
     auto *courseLayout = new QVBoxLayout(courseBox);
     m_courseChoice = new QComboBox(courseBox);
     m_courseChoice->setObjectName(QStringLiteral(u"コース選択"));
+    m_courseChoice->setAccessibleName(QStringLiteral(u"コース"));
     for (const Course &c : ReadyCourses())
         m_courseChoice->addItem(QStringLiteral("%1 %2").arg(c.number).arg(c.name), c.number);
     m_courseChoice->setCurrentIndex(m_course - 1);
@@ -104,6 +106,7 @@ void SimulatorWindow::buildControls()
             [this](int index) { setCourse(index + 1); });
     m_startChoice = new QComboBox(courseBox);
     m_startChoice->setObjectName(QStringLiteral(u"スタート位置"));
+    m_startChoice->setAccessibleName(QStringLiteral(u"スタート位置"));
     connect(m_startChoice, &QComboBox::activated, this, [this](int index) {
         pause();
         m_simulation->reset(index);
@@ -127,6 +130,10 @@ void SimulatorWindow::buildControls()
     m_step->setToolTip(QStringLiteral(u"次の命令まで進めます"));
     m_reset = new QPushButton(QStringLiteral(u"↺ リセット"), runBox);
     m_reset->setObjectName(QStringLiteral(u"リセット"));
+    // Screen readers hear the word, not the symbol before it.
+    m_play->setAccessibleName(QStringLiteral(u"実行"));
+    m_pause->setAccessibleName(QStringLiteral(u"一時停止"));
+    m_reset->setAccessibleName(QStringLiteral(u"リセット"));
     connect(m_play, &QPushButton::clicked, this, &SimulatorWindow::play);
     connect(m_pause, &QPushButton::clicked, this, &SimulatorWindow::pause);
     connect(m_step, &QPushButton::clicked, this, &SimulatorWindow::stepOnce);
@@ -137,6 +144,7 @@ void SimulatorWindow::buildControls()
     runLayout->addWidget(m_reset, 1, 1);
     m_speedChoice = new QComboBox(runBox);
     m_speedChoice->setObjectName(QStringLiteral(u"速さ"));
+    m_speedChoice->setAccessibleName(QStringLiteral(u"速さ"));
     const struct
     {
         const char16_t *text;
@@ -180,6 +188,8 @@ void SimulatorWindow::buildControls()
             = lamp(QStringLiteral(u"タッチ表示") + digits[n], QStringLiteral(u"ON"), sensorBox);
         m_sensorLamps[2 + n]
             = lamp(QStringLiteral(u"光表示") + digits[n], QStringLiteral(u"明"), sensorBox);
+        m_sensorLamps[n]->setAccessibleDescription(QStringLiteral(u"タッチセンサ") + digits[n]);
+        m_sensorLamps[2 + n]->setAccessibleDescription(QStringLiteral(u"光センサ") + digits[n]);
         sensorLayout->addWidget(m_touch[n], n, 0);
         sensorLayout->addWidget(m_sensorLamps[n], n, 1);
         sensorLayout->addWidget(m_light[n], n, 2);
@@ -199,6 +209,8 @@ void SimulatorWindow::buildControls()
     m_beep = lamp(QStringLiteral(u"ブザー表示"), QString(), outputBox);
     m_sound = new QCheckBox(QStringLiteral(u"音"), outputBox);
     m_sound->setObjectName(QStringLiteral(u"音"));
+    m_led->setAccessibleDescription(QStringLiteral(u"LED"));
+    m_beep->setAccessibleDescription(QStringLiteral(u"ブザー"));
     m_sound->setChecked(true);
     outputLayout->addWidget(m_led);
     outputLayout->addWidget(m_beep, 1);
@@ -227,6 +239,8 @@ void SimulatorWindow::buildControls()
     m_sideScroll->setFrameShape(QFrame::NoFrame);
     m_sideScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_sideScroll->setWidgetResizable(true);
+    // Tab goes to the controls inside; the area itself takes no keys.
+    m_sideScroll->setFocusPolicy(Qt::NoFocus);
     m_sideScroll->setWidget(m_side);
     m_outer = new QBoxLayout(QBoxLayout::LeftToRight, this);
     m_outer->addWidget(m_view, 1);

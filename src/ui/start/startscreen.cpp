@@ -20,13 +20,18 @@ struct BoxPlace
     int balloonLeft;
     const char *picture;
     const char *toolTip;
+    const char *label; // the word on the box
+    const char *balloon; // what its balloon says
 };
 
 const BoxPlace Boxes[4] = {
-    {56, 40, ":/start/box_go.svg", "プログラムを作る"},
-    {232, 216, ":/start/box_try.svg", "サンプルプログラムから始める"},
-    {408, 392, ":/start/box_help.svg", "説明を見る"},
-    {584, 568, ":/start/box_end.svg", "終わる"},
+    {56, 40, ":/start/box_go.svg", "プログラムを作る", "GO!",
+     "自分でプログラムを作ってロボットを自由に動かそう！"},
+    {232, 216, ":/start/box_try.svg", "サンプルプログラムから始める", "TRY",
+     "用意されたサンプルでプログラムの作り方を学ぼう！"},
+    {408, 392, ":/start/box_help.svg", "説明を見る", "HELP",
+     "Zuvomaticの使い方と機能を説明するよ。困ったときは見てね！"},
+    {584, 568, ":/start/box_end.svg", "終わる", "END", "Zuvomaticを終わります。またあそぼうね！"},
 };
 
 } // namespace
@@ -56,7 +61,13 @@ StartScreen::StartScreen(QWidget *parent)
         box->setGeometry(Boxes[n].boxLeft, 192, 147, 185);
         box->setClickable(true);
         box->setToolTip(QString::fromUtf8(Boxes[n].toolTip));
+        // Screen readers hear the caption first, then the word on the box and the balloon.
+        box->setAccessibleName(QString::fromUtf8(Boxes[n].toolTip) + QStringLiteral(u"（")
+                               + QString::fromUtf8(Boxes[n].label) + QStringLiteral(u"）"));
+        box->setAccessibleDescription(QString::fromUtf8(Boxes[n].balloon));
         connect(box, &PictureBox::pointerMoved, this, [this, n] { PointAtBox(n); });
+        // The keyboard's Tab shows the balloon as the pointer does.
+        connect(box, &PictureBox::keyboardFocused, this, [this, n] { PointAtBox(n); });
         connect(box, &PictureBox::clicked, this, [this, n] { Choose(n); });
         m_boxes[n] = box;
 
@@ -64,12 +75,14 @@ StartScreen::StartScreen(QWidget *parent)
         balloon->setObjectName(QStringLiteral("噴出し"));
         balloon->setProperty("index", n);
         balloon->setGeometry(Boxes[n].balloonLeft, 56, 180, 116);
+        balloon->setAccessibleName(QString::fromUtf8(Boxes[n].balloon));
         balloon->hide();
         m_balloons[n] = balloon;
     }
 
     auto *logo = new PictureBox(QStringLiteral(":/start/logo.svg"), m_client);
     logo->setObjectName(QStringLiteral("Icon"));
+    logo->setAccessibleName(QStringLiteral("Zuvomatic"));
     logo->setGeometry(224, 432, 359, 92);
 
     m_timer = new QTimer(this);
@@ -146,6 +159,14 @@ void StartScreen::timerTick()
     // Reset so that a stray tick can never start a second editor.
     m_startPending = 0;
     emit editorRequested(10);
+}
+
+void StartScreen::showEvent(QShowEvent *event)
+{
+    // The keyboard starts on the white background, where it shows nothing: the first Tab then
+    // brings it to GO!, ringed and with its balloon.
+    m_client->setFocus(Qt::OtherFocusReason);
+    QMainWindow::showEvent(event);
 }
 
 void StartScreen::closeEvent(QCloseEvent *event)

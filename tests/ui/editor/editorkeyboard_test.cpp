@@ -1,16 +1,17 @@
 // The keyboard mode in the real editor window, offscreen: a whole program built, set, checked
 // and sent with keys alone, the cursor's frame, and the names screen readers read.
 
+#include "common/keycursorframe.h"
 #include "editor/bottompanel.h"
 #include "editor/editormenus.h"
 #include "editor/iconpicturewidget.h"
-#include "editor/keycursorframe.h"
 #include "editor/picturebutton.h"
 #include "editor/traypanel.h"
 #include "model/iconcatalogue.h"
 #include "sessiontestsupport.h"
 #include "widgettestsupport.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -261,27 +262,50 @@ TEST_F(EditorKeyboardTest, EveryControlOfTheFormWorksFromTheKeyboard)
     EXPECT_EQ(QApplication::focusWidget(), surface());
 }
 
-TEST_F(EditorKeyboardTest, TrayPicturesAndGridIconsCarryTheIconsNames)
+// What a screen reader reads and does through Qt's accessibility: the tray a list of Japanese
+// names, the grid a table of every lattice cell named by place and content, the edit buttons
+// push buttons; Press acts as the click.
+TEST_F(EditorKeyboardTest, ScreenReadersReadAndPressTheTrayTheGridAndTheButtons)
 {
+    const auto press = [](QAccessibleInterface *item) {
+        item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
     TrayPanel *tray = window->bottomPanel()->tray();
-    for (int code = 0; code < TrayIconCount; ++code) {
-        EXPECT_EQ(tray->picture(code)->accessibleName(), QString::fromUtf16(iconInfo(code).name))
-            << code;
-        EXPECT_EQ(tray->picture(code)->accessibleDescription(),
-                  QString::fromUtf16(iconInfo(code).japaneseName));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(tray)->role(), QAccessible::List);
+    QAccessibleInterface *forward = QAccessible::queryAccessibleInterface(tray->picture(0));
+    EXPECT_EQ(forward->role(), QAccessible::ListItem);
+    EXPECT_EQ(forward->text(QAccessible::Name), QStringLiteral(u"前進"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(tray->picture(IconNo))->text(QAccessible::Name),
+              QStringLiteral(u"ノー"));
+    press(forward);
+    EXPECT_TRUE(forward->state().selected) << "picked";
+
+    QAccessibleTableInterface *grid
+        = QAccessible::queryAccessibleInterface(surface())->tableInterface();
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->rowCount(), 59);
+    EXPECT_EQ(grid->columnCount(), 99);
+    press(grid->cellAt(4, 6)); // row 4, column 6: icon column 4, icon row 3
+    press(grid->cellAt(4, 5));
+    const std::pair<QPoint, const char16_t *> cells[] = {
+        {{6, 4}, u"4列3行 前進 速さ中"}, {{5, 4}, u"3列3行の右 線あり"},
+        {{2, 4}, u"2列3行 開始"},        {{2, 5}, u"2列3行の下 線なし"},
+        {{0, 0}, u"1列1行 空き"},        {{1, 1}, u"1列1行の右下 角"},
+    };
+    for (const auto &[at, name] : cells)
+        EXPECT_EQ(grid->cellAt(at.y(), at.x())->text(QAccessible::Name), QString::fromUtf16(name));
+    EXPECT_EQ(surface()->picture(2)->accessibleName(), QStringLiteral(u"前進"));
+
+    for (const char *name : {"複写", "移動", "戻す", "解除", "削除", "文法"}) {
+        QAccessibleInterface *button
+            = QAccessible::queryAccessibleInterface(control(QString::fromUtf8(name)));
+        EXPECT_EQ(button->role(), QAccessible::Button) << name;
+        EXPECT_TRUE(button->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+        EXPECT_EQ(control(QString::fromUtf8(name))->focusPolicy(), Qt::TabFocus);
     }
-    EXPECT_EQ(surface()->picture(0)->accessibleName(), QStringLiteral("BEGIN"));
-    EXPECT_EQ(surface()->picture(1)->accessibleName(), QStringLiteral("END"));
-    // A replaced icon is renamed with it.
-    session().TrayPress(IconForward, true);
-    session().SurfaceRelease(6, 4, true);
-    EXPECT_EQ(surface()->picture(2)->accessibleName(), QStringLiteral("Forward"));
-    session().BlinkTick();
-    session().BlinkTick();
-    session().TrayPress(IconWait, true);
-    session().IconPress(2, true);
-    EXPECT_EQ(surface()->picture(2)->accessibleName(), QStringLiteral("Wait"));
-    EXPECT_EQ(surface()->picture(2)->accessibleDescription(), QStringLiteral(u"ウェイト"));
+    press(QAccessible::queryAccessibleInterface(control("文法")));
+    EXPECT_EQ(session().view().checkPicture, 1) << "the check ran its first stage";
 }
 
 } // namespace

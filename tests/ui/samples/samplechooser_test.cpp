@@ -5,6 +5,7 @@
 #include "widgetapp.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -202,4 +203,35 @@ TEST(SampleChooser, MenuItemsChooseLikeThePictures)
     ASSERT_EQ(choices.count(), 2);
     EXPECT_EQ(choices.at(0).at(0).toInt(), 0);
     EXPECT_EQ(choices.at(1).at(0).toInt(), 3);
+}
+
+// Without a mouse: the first Tab rings the bright step, the arrows light its neighbours, Enter
+// starts the step; 戻る and OK are Tab stops; nothing hidden is.
+TEST(SampleChooser, TheKeyboardChoosesAStep)
+{
+    zuvo::test::widgetApp();
+    SampleChooser chooser;
+    QSignalSpy editor(&chooser, &SampleChooser::editorRequested);
+    chooser.show();
+    chooser.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&chooser));
+    const auto key = [](Qt::Key k) {
+        QTest::keyClick(QApplication::focusWidget(), k);
+    };
+    key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), stepPicture(chooser, "Image7", 0));
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    key(Qt::Key_Left);
+    EXPECT_EQ(chooser.SelectedStep(), 1);
+    EXPECT_EQ(brightSteps(chooser), QList<int> {1});
+    EXPECT_EQ(QApplication::focusWidget(), stepPicture(chooser, "Image7", 1));
+    key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Image4")) << "OK";
+    key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Image3")) << "戻る";
+    key(Qt::Key_Tab);
+    key(Qt::Key_Return);
+    ASSERT_TRUE(editor.wait(2000));
+    EXPECT_EQ(editor.at(0).at(0).toInt(), 12);
 }

@@ -2,7 +2,9 @@
 #include "start/startscreen.h"
 #include "widgetapp.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -155,4 +157,27 @@ TEST(StartScreen, OtherChoicesAndTheCloseBox)
     QTest::mouseRelease(tryBox, Qt::LeftButton, {}, QPoint(400, 10));
     EXPECT_EQ(samples.count(), 1);
     EXPECT_TRUE(start.isVisible());
+}
+
+// Without a mouse: nothing shows at start; Tab brings the keyboard to the boxes in order, each
+// with its balloon, and Space or Enter chooses; screen readers hear push buttons.
+TEST(StartScreen, TheKeyboardChoosesABox)
+{
+    zuvo::test::widgetApp();
+    StartScreen start;
+    QSignalSpy help(&start, &StartScreen::helpRequested);
+    start.show();
+    start.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&start));
+    EXPECT_EQ(start.shownBalloon(), -1);
+    for (int n = 0; n < 3; ++n)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), indexed(start, "サイコロ", 2));
+    EXPECT_EQ(visibleBalloons(start), QList<int> {2});
+    QAccessibleInterface *box
+        = QAccessible::queryAccessibleInterface(indexed(start, "サイコロ", 2));
+    EXPECT_EQ(box->role(), QAccessible::Button);
+    EXPECT_EQ(box->text(QAccessible::Name), QStringLiteral(u"説明を見る（HELP）"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(help.count(), 1);
 }

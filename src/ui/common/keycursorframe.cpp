@@ -1,11 +1,13 @@
-#include "editor/keycursorframe.h"
+#include "common/keycursorframe.h"
 
+#include <QFocusEvent>
 #include <QPainter>
 
 namespace zuvo {
 
 namespace {
 const QColor RingColour(0, 60, 230);
+const QString FocusRingName = QStringLiteral(u"フォーカス枠");
 } // namespace
 
 KeyCursorFrame::KeyCursorFrame(QWidget *parent)
@@ -47,6 +49,26 @@ void KeyCursorFrame::paintEvent(QPaintEvent *)
     ring(outer.adjusted(1, 1, -1, -1), Thickness - 2, RingColour);
     ring(outer.adjusted(Thickness - 1, Thickness - 1, -(Thickness - 1), -(Thickness - 1)), 1,
          Qt::white);
+}
+
+bool RingKeyboardFocus(QWidget *picture, const QFocusEvent *event)
+{
+    QWidget *parent = picture->parentWidget();
+    if (!parent)
+        return false;
+    auto *ring = parent->findChild<KeyCursorFrame *>(FocusRingName, Qt::FindDirectChildrenOnly);
+    const Qt::FocusReason reason = event->reason();
+    const bool byKey = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    if (event->gotFocus() && byKey) {
+        if (!ring) {
+            ring = new KeyCursorFrame(parent);
+            ring->setObjectName(FocusRingName);
+        }
+        ring->frame(picture->geometry());
+    } else if (ring && ring->framedBox() == picture->geometry()) {
+        ring->frame(QRect());
+    }
+    return event->gotFocus() && byKey;
 }
 
 } // namespace zuvo
