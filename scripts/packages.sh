@@ -13,6 +13,7 @@ PACKAGES=(
     x11-session-utils x11-xserver-utils
     clang libclang-rt-14-dev desktop-file-utils ccache
     appstream groff man-db lintian dpkg-dev file poppler-utils
+    at-spi2-core python3-pyatspi dbus-bin
 )
 
 missing=()

@@ -9,6 +9,7 @@
 #   private_session_begin          # WORK, HOME, TMPDIR, XDG_RUNTIME_DIR, no sound server found
 #   private_display 1024x768 95    # sets DISPLAY and XVFB_PID, or returns 1
 #   private_sound_server || ...    # sets FIFO, or returns 1 with the server's log on stderr
+#   private_accessibility_bus || ... # a session bus and the accessibility bus screen readers use
 #   private_sound_server s16le 48000 2   # the same in another format (FIFO_FORMAT for sox)
 #   private_session_end            # stops what was started and removes WORK (call it on EXIT)
 # or, for a script that takes screenshots of one program into docs/screenshots (OUT):
@@ -18,6 +19,8 @@
 WORK=""
 XVFB_PID=""
 FIFO=""
+SESSION_BUS_PID=""
+A11Y_LAUNCHER_PID=""
 
 # Ends a process the script started, waiting briefly; returns 0 when there is none.
 stop_pid() { # PID
@@ -161,8 +164,36 @@ heard_frame() { # CLI CAPTURED IMAGE
     fi
 }
 
+# A private session bus and on it the accessibility bus with its registry, as a desktop session
+# starts them for a screen reader: sets DBUS_SESSION_BUS_ADDRESS, or returns 1 with the logs on
+# stderr. Qt's bridge finds the accessibility bus through the session bus.
+private_accessibility_bus() {
+    local started
+    started=$(dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=1 \
+        2>"$WORK/dbus.log") || { cat "$WORK/dbus.log" >&2; return 1; }
+    export DBUS_SESSION_BUS_ADDRESS=${started%%$'\n'*}
+    SESSION_BUS_PID=${started##*$'\n'}
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$WORK/at-spi.log" 2>&1 &
+    A11Y_LAUNCHER_PID=$!
+    for _ in $(seq 100); do
+        if dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+            org.a11y.Bus.GetAddress >/dev/null 2>&1; then
+            return 0
+        fi
+        kill -0 "$A11Y_LAUNCHER_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    cat "$WORK/at-spi.log" >&2
+    return 1
+}
+
 private_session_end() {
     [ -n "$WORK" ] || return 0
+    # The launcher takes its bus and registry with it.
+    stop_pid "$A11Y_LAUNCHER_PID"
+    stop_pid "$SESSION_BUS_PID"
+    A11Y_LAUNCHER_PID=""
+    SESSION_BUS_PID=""
     if [ -f "$XDG_RUNTIME_DIR/pulse/pid" ]; then
         stop_pid "$(cat "$XDG_RUNTIME_DIR/pulse/pid")"
     fi
