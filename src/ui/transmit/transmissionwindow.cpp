@@ -34,6 +34,7 @@ TransmissionWindow::TransmissionWindow(const QString &symbolText, QWidget *owner
 
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("progress"));
+    m_progress->setAccessibleName(QStringLiteral(u"送信の進み具合"));
     m_progress->setTextVisible(false);
     m_progress->setRange(0, 1);
     m_progress->setValue(0);
