@@ -243,6 +243,7 @@ void SimulatorWindow::buildControls()
     m_sideScroll->setFocusPolicy(Qt::NoFocus);
     m_sideScroll->setWidget(m_side);
     m_outer = new QBoxLayout(QBoxLayout::LeftToRight, this);
+    m_roomyMargins = m_outer->contentsMargins();
     m_outer->addWidget(m_view, 1);
     m_outer->addWidget(m_sideScroll);
     arrange(false);
@@ -278,6 +279,8 @@ void SimulatorWindow::arrange(bool compact)
         columns->addLayout(column({0, 1}), 1);
         columns->addLayout(column({2, 3, 4}), 1);
         m_outer->setDirection(QBoxLayout::TopToBottom);
+        // Narrow margins: every pixel counts beside the editor on a 1366-pixel screen.
+        m_outer->setContentsMargins(4, 4, 4, 4);
         m_sideScroll->setMinimumWidth(m_side->minimumSizeHint().width() + bar);
         m_sideScroll->setMaximumWidth(QWIDGETSIZE_MAX);
         m_sideScroll->setMaximumHeight(m_side->sizeHint().height());
@@ -286,6 +289,7 @@ void SimulatorWindow::arrange(bool compact)
         boxes->setContentsMargins(0, 0, 0, 0);
         m_side->setLayout(boxes);
         m_outer->setDirection(QBoxLayout::LeftToRight);
+        m_outer->setContentsMargins(m_roomyMargins);
         m_sideScroll->setFixedWidth(SideWidth + bar);
         m_sideScroll->setMaximumHeight(QWIDGETSIZE_MAX);
     }

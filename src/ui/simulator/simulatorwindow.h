@@ -101,6 +101,7 @@ private:
     static constexpr int SideWidth = 330;
     CourseView *m_view = nullptr;
     QBoxLayout *m_outer = nullptr;
+    QMargins m_roomyMargins;
     QScrollArea *m_sideScroll = nullptr;
     QWidget *m_side = nullptr;
     std::array<QGroupBox *, 5> m_groups {}; // course, run, sensors, outputs, variables
