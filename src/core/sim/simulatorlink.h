@@ -32,5 +32,9 @@ private:
 // The compiled icon slot whose instruction the simulation executes now (slotOfAddress, see
 // SlotOfAddress); -1 once the program has stopped, and at an address no icon starts at.
 int ExecutingSlot(const Simulation &simulation, const QList<int> &slotOfAddress);
+inline int ExecutingSlot(const Simulation &simulation, const SimProgram &compiled)
+{
+    return ExecutingSlot(simulation, compiled.slotOfAddress);
+}
 
 } // namespace zuvo::sim

@@ -347,7 +347,7 @@ void EditorWindow::openSimulator()
     closeSimulator();
 
     m_simulatorLink = sim::SimulatorLink(m_session.program(), compiled);
-    auto *window = new sim::SimulatorWindow(compiled.code, compiled.slotOfAddress, course, this);
+    auto *window = new sim::SimulatorWindow(compiled, course, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     connect(window, &sim::SimulatorWindow::executingSlotChanged, this,
             &EditorWindow::simulatorSlotChanged);

@@ -66,11 +66,9 @@ QString seconds(qint64 ms)
 
 } // namespace
 
-SimulatorWindow::SimulatorWindow(const QByteArray &codeBytes, const QList<int> &slotOfAddress,
-                                 int course, QWidget *parent)
+SimulatorWindow::SimulatorWindow(const SimProgram &compiled, int course, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_code(codeBytes)
-    , m_slotOfAddress(slotOfAddress)
+    , m_compiled(compiled)
     , m_course(course >= 1 && course <= CourseCount ? course : 1)
 {
     setObjectName(QStringLiteral(u"シミュレータ"));
@@ -316,7 +314,7 @@ QSize SimulatorWindow::compactMinimumSize()
 
 void SimulatorWindow::rebuildSimulation(int start)
 {
-    m_simulation = std::make_unique<Simulation>(m_code, ReadyCourse(m_course), start);
+    m_simulation = std::make_unique<Simulation>(m_compiled.code, ReadyCourse(m_course), start);
     m_view->setSimulation(m_simulation.get());
     m_startChoice->clear();
     for (const StartPlace &place : ReadyCourse(m_course).starts)
@@ -439,7 +437,7 @@ void SimulatorWindow::noteBeep()
 
 void SimulatorWindow::updateExecutingSlot()
 {
-    const int slot = ExecutingSlot(*m_simulation, m_slotOfAddress);
+    const int slot = ExecutingSlot(*m_simulation, m_compiled);
     if (slot != m_executingSlot) {
         m_executingSlot = slot;
         emit executingSlotChanged(slot);

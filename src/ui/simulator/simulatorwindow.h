@@ -4,10 +4,9 @@
 // the LED, the last beep and the variables. While it runs it names the icon slot whose
 // instruction is executing, so the editor can light that icon.
 
+#include "sim/simprogram.h"
 #include "sim/simulation.h"
 
-#include <QByteArray>
-#include <QList>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -36,10 +35,9 @@ class SimulatorWindow : public QWidget
 {
     Q_OBJECT
 public:
-    // `slotOfAddress`: the icon slot whose instruction starts at each code address, -1 elsewhere
-    // (see SlotOfAddress). `course` is 1 to 5; any other number shows course 1.
-    SimulatorWindow(const QByteArray &codeBytes, const QList<int> &slotOfAddress, int course,
-                    QWidget *parent = nullptr);
+    // `compiled`: a program ready for the simulator (CompileForSimulator). `course` is 1 to 5;
+    // any other number shows course 1.
+    SimulatorWindow(const SimProgram &compiled, int course, QWidget *parent = nullptr);
     ~SimulatorWindow() override;
 
     // Frame interval while playing, in milliseconds of real time.
@@ -89,8 +87,7 @@ private:
     void noteBeep();
     void recordTrail(bool force = false);
 
-    QByteArray m_code;
-    QList<int> m_slotOfAddress;
+    SimProgram m_compiled;
     int m_course = 1;
     std::unique_ptr<Simulation> m_simulation;
     int m_executingSlot = -1;

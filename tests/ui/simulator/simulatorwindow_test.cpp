@@ -66,7 +66,7 @@ TEST(SimulatorWindow, TheHighlightFollowsTheExecutingIcon)
     widgetApp();
     const Sample uTurn = sample(1, 3); // Forward, Wait, Spin Right, Wait, Forward, Wait, Brake, Off
     ASSERT_TRUE(uTurn.compiled.ready);
-    SimulatorWindow window(uTurn.compiled.code, uTurn.compiled.slotOfAddress, 1);
+    SimulatorWindow window(uTurn.compiled, 1);
     window.show();
     QSignalSpy spy(&window, &SimulatorWindow::executingSlotChanged);
     EXPECT_EQ(window.executingSlot(), -1);
@@ -110,7 +110,7 @@ TEST(SimulatorWindow, SwitchesDisplaysAndCourses)
     widgetApp();
     const Sample counter = sample(4, 1); // each press of touch 1 counts in A and beeps
     ASSERT_TRUE(counter.compiled.ready);
-    SimulatorWindow window(counter.compiled.code, counter.compiled.slotOfAddress, 4);
+    SimulatorWindow window(counter.compiled, 4);
     child<QWidget>(window, QStringLiteral(u"音"))->setProperty("checked", false);
     window.show();
     EXPECT_EQ(child<QComboBox>(window, QStringLiteral(u"コース選択"))->currentIndex(), 3);
@@ -177,7 +177,7 @@ TEST(SimulatorWindow, PlayAndPauseDriveTheTimer)
     isolateFromSoundServer();
     widgetApp();
     const Sample forward = sample(1, 1);
-    SimulatorWindow window(forward.compiled.code, forward.compiled.slotOfAddress, 0);
+    SimulatorWindow window(forward.compiled, 0);
     EXPECT_EQ(window.courseNumber(), 1) << "an unknown course shows course 1";
     QPushButton *play = child<QPushButton>(window, QStringLiteral(u"実行"));
     QPushButton *pause = child<QPushButton>(window, QStringLiteral(u"一時停止"));
@@ -208,7 +208,7 @@ TEST(SimulatorPlacement, BesideTheEditorFromASchoolLaptopUp)
 {
     widgetApp();
     Sample s = sample(1, 1);
-    SimulatorWindow window(s.compiled.code, s.compiled.slotOfAddress, 1);
+    SimulatorWindow window(s.compiled, 1);
     const QSize frame(8, 31);
     const SimulatorSizes sizes {SimulatorWindow::RoomySize, window.compactMinimumSize(), frame};
     const struct
