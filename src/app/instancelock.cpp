@@ -4,7 +4,9 @@
 
 #include <QFile>
 #include <QMessageBox>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -83,7 +85,7 @@ bool takeTurn(int folder)
             return true;
         if (errno != EWOULDBLOCK && errno != EINTR)
             return false;
-        ::usleep(TurnPollMs * 1000);
+        std::this_thread::sleep_for(std::chrono::milliseconds(TurnPollMs));
     }
     return false;
 }

@@ -202,7 +202,8 @@ void PulseSoundServer::start(const QByteArray &samples, bool listen)
         pa_threaded_mainloop_unlock(m_loop);
         return;
     }
-    const qint64 lengthMs = samples.size() * 1000 / SignalSampleRate;
+    // One sample a byte: the length in milliseconds.
+    const qint64 lengthMs = samples.size() / (SignalSampleRate / 1000);
     m_stallAlarm = alarm(lengthMs + StallAllowanceMs, [](PulseSoundServer *self) {
         self->m_stallAlarm = nullptr;
         self->fail(OutputStalledText());

@@ -1,5 +1,6 @@
 #include "sim/simevents.h"
 
+#include <chrono>
 #include <cmath>
 
 namespace zuvo::sim {
@@ -57,7 +58,8 @@ std::optional<qint64> ParseSeconds(const QString &text, double maxSeconds)
     const double seconds = text.toDouble(&ok);
     if (!ok || !std::isfinite(seconds) || seconds < 0 || seconds > maxSeconds)
         return std::nullopt;
-    return qint64(std::llround(seconds * 1000));
+    using namespace std::chrono;
+    return round<milliseconds>(duration<double>(seconds)).count();
 }
 
 } // namespace zuvo::sim
