@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace zuvo {
@@ -134,9 +136,7 @@ void TransmissionWindow::onFinished(const PlaybackResult &result)
     if (result.Response == PlaybackResult::Played && result.hearing == Hearing::NotHeard) {
         m_progress->hide();
         m_info->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        m_info->setText(NotHeardText() + u'\n' + result.hearingText);
-        // Read, not glanced at: wide enough for whole phrases, as high as the text needs.
-        m_info->setMinimumWidth(NotHeardWidth);
+        showSentences(NotHeardText() + u'\n' + result.hearingText);
         m_close->show();
         m_close->setFocus();
         adjustSize();
@@ -149,6 +149,20 @@ void TransmissionWindow::onFinished(const PlaybackResult &result)
         m_info->setText(result.errorText);
         m_closeTimer.start(FailureLingerMs);
     }
+}
+
+// Read, not glanced at: as wide as the widest sentence needs and the screen allows, so that
+// the lines break between sentences rather than inside them.
+void TransmissionWindow::showSentences(const QString &text)
+{
+    const QFontMetrics metrics(m_info->font());
+    int widest = 0;
+    for (const QString &sentence : text.split(QRegularExpression(QStringLiteral(u"(?<=。)|\n"))))
+        widest = qMax(widest, metrics.horizontalAdvance(sentence.trimmed()));
+    const QScreen *shown = screen();
+    const int room = shown ? shown->availableGeometry().width() * 4 / 5 : widest;
+    m_info->setText(text);
+    m_info->setMinimumWidth(qMin(widest + metrics.averageCharWidth(), room));
 }
 
 void TransmissionWindow::setBusyCursor(bool busy)

@@ -25,7 +25,6 @@ public:
     // How long the outcome stays readable before the window closes itself.
     static constexpr int SuccessLingerMs = 400;
     static constexpr int FailureLingerMs = 1500;
-    static constexpr int NotHeardWidth = 420;
 
     // The server is the playback module's unless one is given (tests).
     explicit TransmissionWindow(const QString &symbolText, QWidget *owner = nullptr,
@@ -52,6 +51,7 @@ public slots:
 private:
     void startOnce();
     void onFinished(const PlaybackResult &result);
+    void showSentences(const QString &text);
     void setBusyCursor(bool busy);
 
     QString m_symbolText;
