@@ -1,27 +1,14 @@
 #include "cli/picturemodule.h"
 
 #include "cli/clicommands.h"
+#include "model/loadablemodule.h"
 
-#include <QFileInfo>
-#include <QLibrary>
-#include <QStringList>
 #include <cstdio>
 #include <cstring>
 
 namespace zuvo::cli {
 
 namespace {
-
-// Where the module may be: installed beside the program's libraries, next to the program, or
-// where the build left it. No QCoreApplication exists yet, so the program's own path comes from
-// the system.
-QStringList pictureModulePaths()
-{
-    const QString dir
-        = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).absolutePath();
-    return {dir + QStringLiteral("/../" ZUVO_MODULE_INSTALL_DIR "/zuvo_cli_pictures"),
-            dir + QStringLiteral("/zuvo_cli_pictures"), QStringLiteral(ZUVO_PICTURE_MODULE)};
-}
 
 bool isPictureCommand(const char *name)
 {
@@ -30,17 +17,14 @@ bool isPictureCommand(const char *name)
 
 int runModule(int argc, char **argv)
 {
-    QString reason;
-    for (const QString &path : pictureModulePaths()) {
-        QLibrary module(path);
-        const auto run = reinterpret_cast<PictureMainFunction>(module.resolve(PictureMainSymbol));
-        if (run)
-            return run(argc, argv);
-        reason = module.errorString();
-    }
+    const ModuleEntry entry = LoadModuleEntry(
+        ModulePaths(QStringLiteral("zuvo_cli_pictures"), QStringLiteral(ZUVO_PICTURE_MODULE)),
+        PictureMainSymbol);
+    if (entry.function)
+        return reinterpret_cast<PictureMainFunction>(entry.function)(argc, argv);
     std::fprintf(stderr, "zuvomatic-cli: %s %s\n",
                  QStringLiteral(u"描画モジュールを読み込めません。").toUtf8().constData(),
-                 reason.toUtf8().constData());
+                 entry.reason.toUtf8().constData());
     return ExitUsage;
 }
 

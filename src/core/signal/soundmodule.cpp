@@ -1,7 +1,6 @@
 #include "signal/soundmodule.h"
 
-#include <QCoreApplication>
-#include <QLibrary>
+#include "model/loadablemodule.h"
 
 namespace zuvo {
 
@@ -41,27 +40,19 @@ private:
 
 QStringList SoundModulePaths()
 {
-    const QString dir = QCoreApplication::applicationDirPath();
-    return {dir + QStringLiteral("/../" ZUVO_MODULE_INSTALL_DIR "/zuvo_playback"),
-            dir + QStringLiteral("/zuvo_playback"), QStringLiteral(ZUVO_PLAYBACK_MODULE)};
+    return ModulePaths(QStringLiteral("zuvo_playback"), QStringLiteral(ZUVO_PLAYBACK_MODULE));
 }
 
 std::unique_ptr<SoundServer> OpenSoundServer(const QStringList &modulePaths)
 {
-    QStringList reasons;
-    for (const QString &path : modulePaths) {
-        // The module stays loaded: the client library keeps threads and global state until
-        // the process ends.
-        QLibrary module(path);
-        const auto open
-            = reinterpret_cast<OpenSoundServerFunction>(module.resolve(OpenSoundServerSymbol));
-        if (open)
-            return std::unique_ptr<SoundServer>(open());
-        reasons << module.errorString();
-    }
+    // The client library keeps threads and global state until the process ends.
+    const ModuleEntry entry = LoadModuleEntry(modulePaths, OpenSoundServerSymbol);
+    if (entry.function)
+        return std::unique_ptr<SoundServer>(
+            reinterpret_cast<OpenSoundServerFunction>(entry.function)());
     return std::make_unique<UnavailableServer>(
         QStringLiteral(u"音声出力モジュールを読み込めません。")
-        + (reasons.isEmpty() ? QString() : u' ' + reasons.last()));
+        + (entry.reason.isEmpty() ? QString() : u' ' + entry.reason));
 }
 
 } // namespace zuvo
