@@ -9,7 +9,8 @@ const CommandSyntax CompileSyntax
 // Prints the TransmitImage text exactly as the hidden transmit box holds it.
 int commandCompile(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const CompiledFileArgument file = CompileFileArgument(CompileSyntax, args, out, err);
+    const CompiledFileArgument file
+        = CompileFileArgument(CompileSyntax, args, CompileTarget::TransmitImage, out, err);
     if (file.done)
         return *file.done;
     const CompiledRobotFile &compiled = file.compiled;

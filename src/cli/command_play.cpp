@@ -36,7 +36,8 @@ PlaybackResult playToTheEnd(SignalPlayer &player, const QByteArray &samples)
 // the same bytes.
 int commandPlay(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const CompiledFileArgument file = CompileFileArgument(PlaySyntax, args, out, err);
+    const CompiledFileArgument file
+        = CompileFileArgument(PlaySyntax, args, CompileTarget::SymbolText, out, err);
     if (file.done)
         return *file.done;
     const CompiledRobotFile &compiled = file.compiled;

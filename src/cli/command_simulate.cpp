@@ -107,7 +107,7 @@ int commandSimulate(const QStringList &args, QTextStream &out, QTextStream &err)
             QStringLiteral("course %1 has no start place %2").arg(courseNumber).arg(startNumber));
     }
 
-    const CompiledRobotFile compiled = CompileRobotFile(path, err);
+    const CompiledRobotFile compiled = CompileRobotFile(path, CompileTarget::TransmitImage, err);
     if (compiled.exitCode != ExitOk)
         return compiled.exitCode;
 

@@ -9,7 +9,8 @@ const CommandSyntax SymbolsSyntax
 // Prints the SymbolText the transmission window would play.
 int commandSymbols(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const CompiledFileArgument file = CompileFileArgument(SymbolsSyntax, args, out, err);
+    const CompiledFileArgument file
+        = CompileFileArgument(SymbolsSyntax, args, CompileTarget::SymbolText, out, err);
     if (file.done)
         return *file.done;
     const CompiledRobotFile &compiled = file.compiled;

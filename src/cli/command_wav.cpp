@@ -25,7 +25,8 @@ int commandWav(const QStringList &args, QTextStream &out, QTextStream &err)
     const QString outputPath = parser.value(QStringLiteral("o"));
     if (positional.size() != 1 || outputPath.isEmpty())
         return parser.refuse(err, QStringLiteral("expected FILE -o OUT.wav"));
-    const CompiledRobotFile compiled = CompileRobotFile(positional[0], err);
+    const CompiledRobotFile compiled
+        = CompileRobotFile(positional[0], CompileTarget::SymbolText, err);
     if (compiled.exitCode != ExitOk)
         return compiled.exitCode;
     const QByteArray samples = RenderSymbols(compiled.symbolText);

@@ -10,7 +10,7 @@
 
 namespace zuvo::cli {
 
-CompiledRobotFile CompileRobotFile(const QString &path, QTextStream &err)
+CompiledRobotFile CompileRobotFile(const QString &path, CompileTarget target, QTextStream &err)
 {
     CompiledRobotFile compiled;
     RobotFileReadResult read = ReadRobotFile(path);
@@ -36,13 +36,14 @@ CompiledRobotFile CompileRobotFile(const QString &path, QTextStream &err)
         compiled.exitCode = ExitRefused;
         return compiled;
     }
-    compiled.symbolText = EncodeTransmission(compiled.generated.txData.trimmed());
+    if (target == CompileTarget::SymbolText)
+        compiled.symbolText = EncodeTransmission(compiled.generated.txData.trimmed());
     compiled.exitCode = ExitOk;
     return compiled;
 }
 
 CompiledFileArgument CompileFileArgument(const CommandSyntax &syntax, const QStringList &args,
-                                         QTextStream &out, QTextStream &err)
+                                         CompileTarget target, QTextStream &out, QTextStream &err)
 {
     CompiledFileArgument argument;
     const FileArgument file = ReadFileArgument(syntax, args, out, err);
@@ -50,7 +51,7 @@ CompiledFileArgument CompileFileArgument(const CommandSyntax &syntax, const QStr
         argument.done = file.done;
         return argument;
     }
-    argument.compiled = CompileRobotFile(file.path, err);
+    argument.compiled = CompileRobotFile(file.path, target, err);
     if (argument.compiled.exitCode != ExitOk)
         argument.done = argument.compiled.exitCode;
     return argument;

@@ -1,5 +1,6 @@
 #include "model/numbers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zuvo {
@@ -68,6 +69,18 @@ double ReadLeadingNumber(QStringView text)
     const qsizetype len = numberLength(text, start);
     if (len == 0)
         return 0.0;
+    // Whole numbers of up to 15 digits, nearly all a file holds, are exact in a double: counted
+    // here, where converting the text costs a hundred times as much.
+    const QStringView number = text.mid(start, len);
+    const bool negative = number.front() == u'-';
+    const QStringView digits
+        = number.front() == u'-' || number.front() == u'+' ? number.sliced(1) : number;
+    if (digits.size() <= 15 && std::all_of(digits.begin(), digits.end(), isAsciiDigit)) {
+        double whole = 0;
+        for (QChar digit : digits)
+            whole = whole * 10 + (digit.unicode() - u'0');
+        return negative ? -whole : whole;
+    }
     bool ok = false;
     const double v = text.mid(start, len).toString().toDouble(&ok);
     if (!ok || !std::isfinite(v))

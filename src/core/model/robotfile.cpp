@@ -1,5 +1,6 @@
 #include "model/robotfile.h"
 
+#include "model/codepage932.h"
 #include "model/codepage932twins.h"
 #include "model/filereader.h"
 #include "model/filewriter.h"
@@ -353,13 +354,15 @@ QString decodeCp932(const QByteArray &bytes)
 
 RobotFileReadResult ParseRobotFile(const QByteArray &bytes)
 {
-    if (!QStringDecoder(CodePage).isValid()) {
+    // A file of characters only, as files are, is read by the table, without the converter.
+    std::optional<QString> text = DecodeCodePage932(bytes);
+    if (!text && !QStringDecoder(CodePage).isValid()) {
         RobotFileReadResult result;
         result.status = RobotFileReadResult::Status::CannotOpen;
         result.systemError = QStringLiteral("code page 932 is not available");
         return result;
     }
-    FieldReader reader(decodeCp932(bytes));
+    FieldReader reader(text ? *std::move(text) : decodeCp932(bytes));
 
     const std::optional<QString> header = reader.next();
     if (!header)

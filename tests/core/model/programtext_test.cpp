@@ -1,8 +1,10 @@
+#include "model/numbers.h"
 #include "model/programtext.h"
 #include "model/spokennames.h"
 
 #include "testprinters.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace zuvo;
@@ -225,4 +227,20 @@ TEST(SpokenValues, EveryFamilyInWords)
     for (const auto &[params, words] : cases)
         EXPECT_EQ(SpokenValues(QString::fromUtf16(params)), QString::fromUtf16(words))
             << QString::fromUtf16(params).toStdString();
+}
+
+TEST(ProgramText, WholeNumbersReadAsTheirTextConvertsExactly)
+{
+    // Whole numbers are counted digit by digit; everything else is converted: both give what the
+    // text's conversion gives, sign of a zero included.
+    for (const char *text :
+         {"0", "-0", "+7", "007", "-32768", "123456789012345", "-999999999999999",
+          "1234567890123456", "  42abc", "5.", "-.5", "1e3", "12E-1x"}) {
+        SCOPED_TRACE(text);
+        const QString number = LeadingNumberText(QString::fromLatin1(text));
+        const double converted = number.toDouble();
+        const double read = ReadLeadingNumber(QString::fromLatin1(text));
+        EXPECT_EQ(read, converted);
+        EXPECT_EQ(std::signbit(read), std::signbit(converted));
+    }
 }

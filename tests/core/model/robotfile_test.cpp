@@ -1,3 +1,4 @@
+#include "model/codepage932.h"
 #include "model/programtext.h"
 #include "model/robotfile.h"
 #include "model/samples.h"
@@ -311,6 +312,40 @@ TEST(RobotFile, CharactersOutsideTheCodePageAreReplacedAndReported)
     ASSERT_EQ(opened.status, Status::Ok);
     EXPECT_TRUE(opened.program.Memo.startsWith(u"me"));
     EXPECT_EQ(opened.program.SlotCount, 2);
+}
+
+TEST(RobotFile, TheTableReadsEveryCharacterAsTheConverterDoes)
+{
+    // Every byte and every pair of bytes: the table reads what the converter reads, or leaves
+    // them to the converter when it would not read characters there. ASCII is ASCII (the reader
+    // keeps the three control codes the converter swaps, never part of a two-byte character).
+    const auto swapped = [](int b) {
+        return b == 0x1a || b == 0x1c || b == 0x7f;
+    };
+    int characters = 0;
+    for (int first = 0; first < 256; ++first) {
+        for (int second = -1; second < 256; ++second) {
+            QByteArray bytes(1, char(first));
+            if (second >= 0)
+                bytes += char(second);
+            const std::optional<QString> table = DecodeCodePage932(bytes);
+            if (swapped(first) || swapped(second)) {
+                if (first < 0x80 && second < 0x80) {
+                    EXPECT_EQ(table, std::optional<QString>(QString::fromLatin1(bytes)));
+                }
+                continue;
+            }
+            QStringDecoder converter("CP932", QStringConverter::Flag::Stateless);
+            const QString reference = converter.decode(bytes);
+            if (converter.hasError() || reference.contains(QChar::ReplacementCharacter)) {
+                EXPECT_FALSE(table) << first << ' ' << second;
+            } else {
+                ASSERT_EQ(table, std::optional<QString>(reference)) << first << ' ' << second;
+                characters += second >= 0 && reference.size() == 1;
+            }
+        }
+    }
+    EXPECT_GT(characters, 7900); // the two-byte characters
 }
 
 TEST(RobotFile, WritingReplacesTheWholeFileOrNothing)
