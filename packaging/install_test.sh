@@ -51,6 +51,8 @@ expect_file share/doc/zuvomatic/copyright
 expect_file share/doc/zuvomatic/changelog.gz
 expect_file "$(module_dir)/libzuvo_playback.so"
 expect_file "$(module_dir)/libzuvo_cli_pictures.so"
+expect_file "$(module_dir)/libzuvo_editor.so"
+expect_file "$(module_dir)/libzuvo_svgart.so"
 
 for program in zuvomatic zuvomatic-cli; do
     if [ -f "$root/bin/$program" ] && [ ! -x "$root/bin/$program" ]; then

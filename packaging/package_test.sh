@@ -71,7 +71,9 @@ expected=$(sort <<EOF_LIST
 ./usr/bin/zuvomatic 755
 ./usr/bin/zuvomatic-cli 755
 ./usr/lib/$multiarch/zuvomatic/libzuvo_cli_pictures.so 644
+./usr/lib/$multiarch/zuvomatic/libzuvo_editor.so 644
 ./usr/lib/$multiarch/zuvomatic/libzuvo_playback.so 644
+./usr/lib/$multiarch/zuvomatic/libzuvo_svgart.so 644
 ./usr/share/applications/zuvomatic.desktop 644
 ./usr/share/doc/zuvomatic/changelog.gz 644
 ./usr/share/doc/zuvomatic/copyright 644
@@ -140,8 +142,7 @@ env -u DISPLAY -u QT_QPA_PLATFORM LD_DEBUG=files "$cli" render "$work/sample.qvk
 grep -qF "calling init: $root/usr/bin/../lib/$multiarch/zuvomatic/libzuvo_cli_pictures.so" "$work/render.log" \
     || fail "zuvomatic-cli render did not load the packaged picture module"
 if grep -qF "calling init: $build_dir" "$work/render.log"; then fail "render loaded a module of the build tree"; fi
-for binary in "$root/usr/bin/zuvomatic" "$cli" "$root/usr/lib/$multiarch/zuvomatic/libzuvo_playback.so" \
-    "$root/usr/lib/$multiarch/zuvomatic/libzuvo_cli_pictures.so"; do
+for binary in "$root/usr/bin/zuvomatic" "$cli" "$root/usr/lib/$multiarch/zuvomatic/"*.so; do
     grep -q ', stripped' <<<"$(file -b "$binary")" || fail "not stripped: $binary"
     if grep -qE 'RPATH|RUNPATH' <<<"$(readelf -d "$binary")"; then fail "search path in $binary"; fi
 done

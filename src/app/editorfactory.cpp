@@ -1,31 +1,43 @@
 #include "app/editorfactory.h"
 
-#include "editor/editorwindow.h"
-#include "model/recoverystore.h"
+#include "model/loadablemodule.h"
 
-#include <QTimer>
+#include <QMessageBox>
 
 namespace zuvo {
+
+namespace {
+
+ModuleEntry editorModuleEntry(const char *symbol)
+{
+    return LoadModuleEntry(
+        ModulePaths(QStringLiteral("zuvo_editor"), QStringLiteral(ZUVO_EDITOR_MODULE)), symbol);
+}
+
+} // namespace
 
 QWidget *MakeEditorWindow(int editorStartMode, const QStringList &commandLineWords,
                           const QString &robotFile)
 {
-    auto *editor = new EditorWindow(editorStartMode, commandLineWords);
-    editor->session().EnableRecovery(RecoveryStateFolder(), CurrentProcessIdentity());
-    // After the window's first showing (which loads a sample set), so that a refusal's message
-    // box and the restore question stand over it; the file first, so that it keeps its slot.
-    QTimer::singleShot(0, editor, [editor, robotFile] {
-        if (!robotFile.isEmpty())
-            editor->session().OpenRobotFileAt(robotFile);
-        editor->session().OfferRecovery();
-    });
-    return editor;
+    const ModuleEntry entry = editorModuleEntry(MakeEditorSymbol);
+    if (entry.function)
+        return reinterpret_cast<MakeEditorFunction>(entry.function)(editorStartMode,
+                                                                    commandLineWords, robotFile);
+    QMessageBox refusal(QMessageBox::Critical, QStringLiteral("Zuvomatic"),
+                        QStringLiteral(u"編集画面を読み込めません。\n") + entry.reason,
+                        QMessageBox::Ok);
+    refusal.exec();
+    return nullptr;
 }
 
 void KeepEditorWork(QWidget *editor, bool ending)
 {
-    if (auto *window = qobject_cast<EditorWindow *>(editor))
-        window->keepWork(ending);
+    // An editor exists only once the module is loaded; then this finds it loaded.
+    if (!editor)
+        return;
+    static const ModuleEntry entry = editorModuleEntry(KeepEditorWorkSymbol);
+    if (entry.function)
+        reinterpret_cast<KeepEditorWorkFunction>(entry.function)(editor, ending);
 }
 
 } // namespace zuvo

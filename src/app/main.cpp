@@ -5,11 +5,12 @@
 #include "app/editorfactory.h"
 #include "app/forcedend.h"
 #include "app/instancelock.h"
+#include "app/lazyiconstyle.h"
+#include "art/artwork.h"
 #include "common/qtjapanese.h"
 #include "start/startscreen.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
 
@@ -25,9 +26,10 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    QApplication::setStyle(new zuvo::LazyIconStyle);
     QApplication::setApplicationName(QStringLiteral("Zuvomatic"));
     QApplication::setApplicationVersion(QStringLiteral(ZUVOMATIC_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/zuvomatic.svg")));
+    QApplication::setWindowIcon(zuvo::programIcon());
     // Question boxes and file dialogs in Japanese, whatever the system's locale.
     zuvo::InstallJapaneseQtTexts(app);
     // The windows take turns: between one hiding and the next showing none is on screen, and

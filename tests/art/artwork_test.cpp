@@ -1,9 +1,11 @@
 #include "art/artwork.h"
+#include "art/svgartwork.h"
 #include "artworkcatalogue.h"
 
 #include <QDirIterator>
 #include <QGuiApplication>
 #include <QImage>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSvgRenderer>
 
@@ -121,4 +123,42 @@ TEST(RenderArtwork, CachesEachSizeAndScaleSeparately)
     EXPECT_EQ(renderArtwork(path, QSize(52, 38), 2.0).size(), QSize(104, 76));
     clearArtworkCache();
     EXPECT_NE(renderArtwork(path, QSize(52, 38), 1.0).cacheKey(), first.cacheKey());
+}
+
+TEST(DrawnArtwork, EveryDrawingIsItsSvgPixelForPixelAndIsShown)
+{
+    // The drawings made at build time hold the very pixels the SVG renders, at the size and
+    // ratio their names give; renderArtwork shows them (the SVG renderer is not called for them).
+    app();
+    const QRegularExpression name(QStringLiteral("^:/drawn/(.+)_(\\d+)x(\\d+)@([\\d.]+)\\.argb$"));
+    int drawings = 0;
+    QDirIterator it(QStringLiteral(":/drawn"), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = name.match(it.next());
+        if (!match.hasMatch())
+            continue;
+        SCOPED_TRACE(it.filePath().toStdString());
+        const QString svg = QStringLiteral(":/%1.svg").arg(match.captured(1));
+        const QSize size(match.captured(2).toInt(), match.captured(3).toInt());
+        const qreal ratio = match.captured(4).toDouble();
+        const QSize pixels(qRound(size.width() * ratio), qRound(size.height() * ratio));
+        const QImage drawn = loadDrawnPicture(it.filePath(), pixels);
+        ASSERT_EQ(drawn, DrawSvgArtwork(svg, pixels));
+        EXPECT_EQ(renderArtwork(svg, size, ratio).toImage(), drawn);
+        ++drawings;
+    }
+    // 9 start screen pictures, 28 icons at two sizes, 9 buttons, 2 panels, at 4 ratios.
+    EXPECT_EQ(drawings, (9 + 56 + 9 + 2) * 4);
+
+    // The program's icon offers the sizes a window takes from a scalable icon, each as the SVG
+    // icon engine draws it, at every scale.
+    const QIcon icon = programIcon();
+    const QIcon svgIcon(QStringLiteral(":/app/zuvomatic.svg"));
+    ASSERT_EQ(icon.availableSizes(), QList<QSize>({{16, 16}, {32, 32}, {64, 64}, {128, 128}}));
+    for (qreal ratio : {1.0, 1.25, 1.5, 2.0, 1.75}) {
+        for (const QSize &size : icon.availableSizes()) {
+            EXPECT_EQ(icon.pixmap(size, ratio).toImage(), svgIcon.pixmap(size, ratio).toImage())
+                << size.width() << " at " << ratio;
+        }
+    }
 }

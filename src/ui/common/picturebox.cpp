@@ -1,12 +1,12 @@
 #include "common/picturebox.h"
 
 #include "art/artwork.h"
+#include "artworkcatalogue.h"
 #include "common/keycursorframe.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace zuvo {
 
@@ -62,8 +62,11 @@ void PictureBox::press()
 
 QSize PictureBox::sizeHint() const
 {
-    QSvgRenderer renderer(m_resourcePath);
-    return renderer.isValid() ? renderer.defaultSize() : QSize(32, 32);
+    for (const ArtworkEntry &entry : artworkCatalogue()) {
+        if (entry.path == m_resourcePath)
+            return entry.size;
+    }
+    return QSize(32, 32);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
