@@ -8,7 +8,7 @@ PACKAGES=(
     qt6-base-dev qt6-svg-dev libxkbcommon-dev libgl-dev libpulse-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic qt6-translations-l10n
-    xvfb xdotool imagemagick x11-utils pulseaudio pulseaudio-utils sox
+    xvfb xdotool imagemagick x11-utils pulseaudio pulseaudio-utils sox valgrind
     pipewire pipewire-pulse wireplumber dbus-daemon
     x11-session-utils x11-xserver-utils
     clang libclang-rt-14-dev desktop-file-utils ccache

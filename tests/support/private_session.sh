@@ -64,10 +64,11 @@ private_display_ready() {
 }
 
 # A virtual screen of GEOMETRY (WIDTHxHEIGHT), on display NUMBER when it is free, else on one
-# the server chooses. Its log is $WORK/xvfb.log.
-private_display() { # GEOMETRY NUMBER
+# the server chooses, with the further Xvfb OPTIONs given (-br: a black root). Its log is
+# $WORK/xvfb.log.
+private_display() { # GEOMETRY NUMBER [OPTION...]
     # -noreset: a server that resets whenever its last client leaves can refuse the next one.
-    local args=(-screen 0 "$1x24" -nolisten tcp -noreset)
+    local args=(-screen 0 "$1x24" -nolisten tcp -noreset "${@:3}")
     local lock="/tmp/.X$2-lock"
     if ! { [ -e "$lock" ] && kill -0 "$(tr -d ' ' <"$lock")" 2>/dev/null; }; then
         Xvfb ":$2" "${args[@]}" >"$WORK/xvfb.log" 2>&1 &
