@@ -41,7 +41,8 @@ go_x=129 go_y=302 # GO! in the start screen (box 56, 192 + 147 x 185 under the m
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
 
-# --- instructions: the whole process under callgrind until it is idle, then ended.
+# --- instructions: the whole process under callgrind until it is idle, then ended by a signal
+# that neither program handles (SIGUSR1), so that no orderly shutdown is counted.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 await_idle() { # PID: until it used no CPU for half a second
     local last now
@@ -78,7 +79,7 @@ counted() { # TITLE GO(yes|no) PROGRAM...: instructions to the window shown (and
         await_window "$editor_title" "$pid"
         await_idle "$pid"
     fi
-    kill -TERM "$pid"
+    kill -USR1 "$pid"
     wait "$pid" || true
     instructions "$WORK/callgrind.log"
 }
