@@ -142,6 +142,23 @@ env -u DISPLAY -u QT_QPA_PLATFORM LD_DEBUG=files "$cli" render "$work/sample.qvk
 grep -qF "calling init: $root/usr/bin/../lib/$multiarch/zuvomatic/libzuvo_cli_pictures.so" "$work/render.log" \
     || fail "zuvomatic-cli render did not load the packaged picture module"
 if grep -qF "calling init: $build_dir" "$work/render.log"; then fail "render loaded a module of the build tree"; fi
+# The program loads its editor module from the package's folder too: a robot file on the command
+# line opens the editor at once (offscreen, in folders of the test's own).
+mkdir -p "$work/home"
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen HOME="$work/home" XDG_STATE_HOME= \
+    XDG_RUNTIME_DIR="$work/runtime" TMPDIR="$work" LD_DEBUG=files \
+    "$root/usr/bin/zuvomatic" "$work/sample.qvk" >"$work/editor.log" 2>&1 &
+editor_pid=$!
+editor_module="calling init: $root/usr/bin/../lib/$multiarch/zuvomatic/libzuvo_editor.so"
+for _ in $(seq 100); do
+    grep -qF "$editor_module" "$work/editor.log" && break
+    kill -0 "$editor_pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill "$editor_pid" 2>/dev/null || true
+wait "$editor_pid" 2>/dev/null || true
+grep -qF "$editor_module" "$work/editor.log" || fail "zuvomatic did not load the packaged editor module"
+if grep -qF "calling init: $build_dir" "$work/editor.log"; then fail "zuvomatic loaded a module of the build tree"; fi
 for binary in "$root/usr/bin/zuvomatic" "$cli" "$root/usr/lib/$multiarch/zuvomatic/"*.so; do
     grep -q ', stripped' <<<"$(file -b "$binary")" || fail "not stripped: $binary"
     if grep -qE 'RPATH|RUNPATH' <<<"$(readelf -d "$binary")"; then fail "search path in $binary"; fi
