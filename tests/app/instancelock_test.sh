@@ -27,10 +27,18 @@ done
 if [ -z "${ZUVO_LOCK_NAMESPACE:-}" ]; then
     ZUVO_LOCK_NAMESPACE=1 exec unshare --mount --propagation private "$0" "$@"
 fi
-mount -t tmpfs tmpfs /tmp || { echo "FAILED: cannot mount a tmpfs on /tmp" >&2; exit 1; }
+# The tree and the build may lie under /tmp themselves (a clone there), where the fresh /tmp hides
+# them and the ordinary account below may not reach. The program links no library of the build
+# and needs none of its modules for the start screen: it and the session helpers are copied into
+# the namespace's own /run/user first.
 mkdir -p /run/user && mount -t tmpfs tmpfs /run/user
+KIT=/run/user/.zuvo-instancelock
+mkdir -m 755 "$KIT"
+cp "$APP" "$KIT/zuvomatic" && APP=$KIT/zuvomatic
+cp "$(dirname "$0")/../support/private_session.sh" "$KIT/"
+mount -t tmpfs tmpfs /tmp || { echo "FAILED: cannot mount a tmpfs on /tmp" >&2; exit 1; }
 
-. "$(dirname "$0")/../support/private_session.sh"
+. "$KIT/private_session.sh"
 private_session_begin
 export QT_QPA_PLATFORM=xcb
 PIDS=()
