@@ -35,6 +35,39 @@ pa_channel_map monoMap()
     return map;
 }
 
+// Why the server could not be reached, in the user's words: libpulse's own texts are English
+// wherever its translations are not installed (a PipeWire desktop has none).
+QString connectionFailure(pa_context *context)
+{
+    switch (pa_context_get_state(context)) {
+    case PA_CONTEXT_FAILED:
+    case PA_CONTEXT_TERMINATED:
+        break;
+    default: // still waiting for an answer
+        return QStringLiteral(u"サウンドサーバーが応答しません");
+    }
+    const int code = pa_context_errno(context);
+    switch (code) {
+    case PA_ERR_CONNECTIONREFUSED:
+        return QStringLiteral(u"サウンドサーバーが動いていません");
+    case PA_ERR_ACCESS:
+    case PA_ERR_AUTHKEY:
+        return QStringLiteral(u"サウンドサーバーを使う許可がありません");
+    case PA_ERR_TIMEOUT:
+        return QStringLiteral(u"サウンドサーバーが応答しません");
+    case PA_ERR_CONNECTIONTERMINATED:
+    case PA_ERR_KILLED:
+        return QStringLiteral(u"サウンドサーバーとの接続が切れました");
+    case PA_ERR_INVALIDSERVER:
+        return QStringLiteral(u"サウンドサーバーの指定が正しくありません");
+    case PA_ERR_VERSION:
+    case PA_ERR_PROTOCOL:
+        return QStringLiteral(u"サウンドサーバーと通信できません");
+    default:
+        return QStringLiteral(u"サウンドサーバーに接続できません: エラー番号%1").arg(code);
+    }
+}
+
 QString proplistValue(const pa_proplist *properties, const char *key)
 {
     const char *value = properties ? pa_proplist_gets(properties, key) : nullptr;
@@ -269,8 +302,7 @@ bool PulseSoundServer::connectServer(QString &why)
     }
     if (pa_context_get_state(m_context) == PA_CONTEXT_READY)
         return true;
-    why = QStringLiteral(u"サウンドサーバーに接続できません: %1")
-              .arg(QString::fromUtf8(pa_strerror(pa_context_errno(m_context))));
+    why = connectionFailure(m_context);
     pa_context_set_state_callback(m_context, nullptr, nullptr);
     pa_context_disconnect(m_context);
     pa_context_unref(m_context);

@@ -4,6 +4,7 @@
 # at 10 %, a Bluetooth device, and no output at all. For each, `zuvomatic-cli output` and
 # `zuvomatic-cli play` exit and say what the table below expects, and the editor (the live test
 # of EDITOR_TESTS) asks about the output before sending, or sends at once when nothing is wrong.
+# Last, a sound server that is not there and one that never answers.
 #
 # usage: output_check_test.sh ZUVOMATIC_CLI [EDITOR_TESTS]
 # Exit 0 passed, 1 failed, 77 skipped (pulseaudio not installed).
@@ -92,4 +93,23 @@ for row in "${CASES[@]}"; do
         failed=1
     fi
 done
+
+# No server at all, and one that accepts but never answers (frozen): the reason is said in
+# Japanese (libpulse's own texts are English), and a frozen server is not called fine ("OK").
+python3 -c "import socket, time
+s = socket.socket(socket.AF_UNIX); s.bind('$WORK/frozen'); s.listen(8); time.sleep(60)" &
+frozen=$!
+for _ in $(seq 50); do [ -S "$WORK/frozen" ] && break; sleep 0.1; done
+for row in "unix:$WORK/nothing-here|サウンドサーバーが動いていません" \
+    "unix:$WORK/frozen|サウンドサーバーが応答しません"; do
+    IFS='|' read -r server expected <<<"$row"
+    PULSE_SERVER=$server timeout 20 "$CLI" output 2>"$WORK/output.err"
+    got=$?
+    printf '| %-32s | output %s: %s |\n' "$server" "$got" "$(cat "$WORK/output.err")"
+    if [ "$got" -ne 1 ] || ! grep -qF "音声出力装置が見つかりません（$expected）。" "$WORK/output.err"; then
+        echo "FAILED: $server"
+        failed=1
+    fi
+done
+kill "$frozen" 2>/dev/null
 exit $failed
